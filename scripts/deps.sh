@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the Debian 12 packages the project needs to build, test and run.
+# Does nothing slow when everything is already there.
+set -eu
+
+PACKAGES="cmake ninja-build pkg-config g++ clang libclang-rt-14-dev
+libgsf-1-dev libglib2.0-dev
+libgtest-dev libgmock-dev libbenchmark-dev
+python3 python3-olefile binutils"
+
+missing=""
+for pkg in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $pkg"
+  fi
+done
+
+if [ -n "$missing" ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages:$missing (run as root to install them)" >&2
+    exit 1
+  fi
+  echo "installing:$missing"
+  apt-get update
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
