@@ -60,6 +60,15 @@ void SysFreeString(BSTR bstr) {
 
 void* CoTaskMemAlloc(size_t cb) { return std::malloc(cb == 0 ? 1 : cb); }
 
-void* CoTaskMemRealloc(void* pv, size_t cb) { return std::realloc(pv, cb == 0 ? 1 : cb); }
+// As on Windows, a size of 0 frees the block and returns null; a null block
+// is allocated anew.
+void* CoTaskMemRealloc(void* pv, size_t cb) {
+    if (!pv) return CoTaskMemAlloc(cb);
+    if (cb == 0) {
+        std::free(pv);
+        return nullptr;
+    }
+    return std::realloc(pv, cb);
+}
 
 void CoTaskMemFree(void* pv) { std::free(pv); }

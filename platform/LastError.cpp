@@ -25,7 +25,8 @@ DWORD Win32ErrorFromErrno(int errnoValue) {
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case EROFS: return ERROR_WRITE_PROTECT;
     case EIO: return ERROR_WRITE_FAULT;
-    case EWOULDBLOCK: return ERROR_SHARING_VIOLATION;
+    case EWOULDBLOCK:
+    case ETXTBSY: return ERROR_SHARING_VIOLATION;
     case EBUSY: return ERROR_BUSY;
     case EEXIST: return ERROR_FILE_EXISTS;
     case EINVAL: return ERROR_INVALID_PARAMETER;
@@ -56,6 +57,9 @@ HRESULT StorageStatusFromErrno(int errnoValue) {
     case EROFS: return STG_E_DISKISWRITEPROTECTED;
     case ENOMEM: return STG_E_INSUFFICIENTMEMORY;
     case EWOULDBLOCK: return STG_E_LOCKVIOLATION;
+    case ETXTBSY: return STG_E_SHAREVIOLATION;
+    case EBADF: return STG_E_INVALIDHANDLE;
+    case ESPIPE: return STG_E_SEEKERROR;
     case EEXIST: return STG_E_FILEALREADYEXISTS;
     case ENOSPC:
     case EDQUOT:

@@ -16,5 +16,6 @@ VANTOR_PLATFORM_API UINT SysStringLen(BSTR bstr);
 VANTOR_PLATFORM_API void SysFreeString(BSTR bstr);
 
 VANTOR_PLATFORM_API void* CoTaskMemAlloc(size_t cb);
+// A null block is allocated anew; a size of 0 frees the block and gives null.
 VANTOR_PLATFORM_API void* CoTaskMemRealloc(void* pv, size_t cb);
 VANTOR_PLATFORM_API void CoTaskMemFree(void* pv);

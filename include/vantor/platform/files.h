@@ -5,7 +5,8 @@
 // A file opened without any share flag holds an exclusive lock: a second open
 // of the same file, from this or another process, fails with
 // ERROR_SHARING_VIOLATION (32). Opens that share take a shared lock, which
-// keeps exclusive opens out.
+// keeps exclusive opens out. The locks are whole-file flock(2) locks, so
+// other code of the process that locks the same way takes part.
 #pragma once
 
 #include "vantor/platform/wintypes.h"
@@ -53,14 +54,18 @@ VANTOR_PLATFORM_API DWORD GetFileSize(HANDLE hFile, DWORD* lpFileSizeHigh);
 VANTOR_PLATFORM_API BOOL SetEndOfFile(HANDLE hFile);
 VANTOR_PLATFORM_API BOOL FlushFileBuffers(HANDLE hFile);
 VANTOR_PLATFORM_API BOOL CloseHandle(HANDLE hObject);
+// Fails with ERROR_SHARING_VIOLATION while the file is open without sharing.
 VANTOR_PLATFORM_API BOOL DeleteFileA(const char* lpFileName);
 
 // The temporary directory with a trailing '/'; the result is the length
 // copied, or the size needed (terminator included) when the buffer is too small.
 VANTOR_PLATFORM_API DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer);
 // Builds "<dir>/<prefix up to 3 chars><hex>.tmp" in lpTempFileName (MAX_PATH
-// bytes). With uUnique 0 the name is unique and the empty file is created;
-// otherwise the name uses uUnique and no file is created. Result: the number
-// used, 0 on failure.
+// bytes), the hexadecimal part being 1 to 4 upper-case digits. With uUnique 0
+// the name is unique, even among concurrent callers, and the empty file is
+// created; otherwise the name uses the low 16 bits of uUnique and no file is
+// created. Result: the number used (uUnique when given), 0 on failure
+// (ERROR_DIRECTORY for a folder that does not exist, ERROR_FILE_EXISTS when
+// every name is taken).
 VANTOR_PLATFORM_API UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT uUnique,
                                           char* lpTempFileName);
