@@ -1,0 +1,72 @@
+#include "storage/Docfile.h"
+
+#include "storage/CompoundFileReader.h"
+#include "storage/CompoundFileWriter.h"
+
+namespace vantor::storage {
+
+Docfile::Docfile(LockedFile file, const OpenMode& mode)
+    : file_(std::move(file)), writable_(mode.canWrite), deleteOnRelease_(mode.deleteOnRelease) {}
+
+HRESULT Docfile::Create(const std::string& path, const OpenMode& mode, std::shared_ptr<Docfile>& docfile) {
+    LockedFile file;
+    const HRESULT opened = path.empty() ? LockedFile::CreateTemporary(file) : LockedFile::Create(path, mode.create, file);
+    if (FAILED(opened)) return opened;
+
+    OpenMode effective = mode;
+    effective.deleteOnRelease = mode.deleteOnRelease || path.empty();
+    auto created = std::make_shared<Docfile>(std::move(file), effective);
+    created->root_ = std::make_shared<StorageElement>(u"Root Entry");
+    created->root_->creationTime = created->root_->modificationTime = CurrentFileTime();
+    created->modified_ = true;
+    if (HRESULT hr = created->Flush(); FAILED(hr)) {
+        if (created->file_.createdNew())
+            created->file_.Delete();
+        else
+            created->file_.Close();
+        return hr;
+    }
+    docfile = std::move(created);
+    return S_OK;
+}
+
+HRESULT Docfile::Open(const std::string& path, const OpenMode& mode, std::shared_ptr<Docfile>& docfile) {
+    const LockKind lock = mode.canWrite || mode.denyReaders ? LockKind::Exclusive : LockKind::Shared;
+    LockedFile file;
+    if (HRESULT hr = LockedFile::Open(path, mode.canWrite, lock, file); FAILED(hr)) return hr;
+    std::vector<uint8_t> bytes;
+    if (HRESULT hr = file.ReadAll(bytes); FAILED(hr)) return hr;
+    std::shared_ptr<StorageElement> root;
+    if (HRESULT hr = ReadCompoundFile(bytes, root); FAILED(hr)) return hr;
+
+    auto opened = std::make_shared<Docfile>(std::move(file), mode);
+    opened->root_ = std::move(root);
+    docfile = std::move(opened);
+    return S_OK;
+}
+
+HRESULT Docfile::Flush() {
+    if (closed_) return STG_E_REVERTED;
+    if (!writable_ || !modified_) return S_OK;
+    SerializedFile serialized;
+    if (HRESULT hr = WriteCompoundFile(*root_, serialized); FAILED(hr)) return hr;
+    if (HRESULT hr = file_.Replace(serialized.bytes()); FAILED(hr)) return hr;
+    modified_ = false;
+    return S_OK;
+}
+
+void Docfile::Close() {
+    if (closed_) return;
+    if (deleteOnRelease_) {
+        file_.Delete();
+    } else {
+        // Nobody is left to hear about a failure here; callers that must
+        // know commit before the last release.
+        static_cast<void>(Flush());
+        file_.Close();
+    }
+    closed_ = true;
+    root_.reset();
+}
+
+}  // namespace vantor::storage
