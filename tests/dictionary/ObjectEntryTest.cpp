@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "DictionaryTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/dictionary/EdsObjs.h"
 
 namespace vantor {

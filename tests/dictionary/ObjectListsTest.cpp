@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/dictionary/EdsLists.h"
 
 namespace vantor {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "SectionTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/sections/EdsComments.h"
 
 namespace vantor {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <sstream>
 
-#include "SectionTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "common/Strings.h"
 #include "library/sections/EdsComments.h"
 #include "library/sections/EdsDeviceComissioning.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "SectionTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/sections/EdsDeviceInfo.h"
 
 namespace vantor {

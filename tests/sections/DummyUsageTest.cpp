@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "SectionTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/sections/EdsDummyUsage.h"
 
 namespace vantor {

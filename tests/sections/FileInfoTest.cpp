@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "SectionTestSupport.h"
+#include "support/PropSetTestIo.h"
 #include "library/sections/EdsFileInfo.h"
 
 namespace vantor {
