@@ -18,10 +18,6 @@ constexpr FieldDescriptor kLinkList{kListId, "LinkList", kAllFormats};
 constexpr FieldDescriptor kNrOfEntries{kCountId, "NrOfEntries", kAllFormats};
 constexpr FieldDescriptor kElementList{kListId, "ElementList", kAllFormats};
 
-bool SameKey(const FieldDescriptor* key, std::string_view name) {
-    return key->name.size() == name.size() && EqualNoCase(key->name, name);
-}
-
 bool IsUnsigned16(std::string_view text) {
     uint16_t value = 0;
     return ParseUnsigned16(text, value) == ConvResult::Valid;
@@ -61,8 +57,8 @@ CEdsField* CEdsCountedList<CountField>::FindById(uint16_t id) {
 
 template <class CountField>
 CEdsField* CEdsCountedList<CountField>::FindByName(std::string_view name) {
-    if (SameKey(count_.Descriptor(), name)) return FindById(kCountId);
-    if (SameKey(list_.Descriptor(), name)) return FindById(kListId);
+    if (EqualNoCase(count_.Descriptor()->name, name)) return FindById(kCountId);
+    if (EqualNoCase(list_.Descriptor()->name, name)) return FindById(kListId);
     return nullptr;
 }
 

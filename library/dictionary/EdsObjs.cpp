@@ -1,13 +1,10 @@
 #include "library/dictionary/EdsObjs.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
 #include "common/RecordText.h"
-#include "common/Strings.h"
 #include "library/values/StrConv.h"
 
 namespace vantor {
@@ -34,21 +31,6 @@ constexpr FieldDescriptor kDenotation{ObjectKey::Denotation, "Denotation", kAllF
 constexpr FieldDescriptor kObjFlags{ObjectKey::ObjFlags, "ObjFlags", kFormat2};
 constexpr FieldDescriptor kCompactSubObj{ObjectKey::CompactSubObj, "CompactSubObj", kFormat2};
 
-constexpr std::array<const FieldDescriptor*, 15> kObjectKeys = {
-    &kSubNumber,  &kParameterName, &kObjectType, &kAccessType,   &kDataType,
-    &kPDOMapping, &kLowLimit,      &kHighLimit,  &kDefaultValue, &kParameterValue,
-    &kUploadFile, &kDownloadFile,  &kDenotation, &kObjFlags,     &kCompactSubObj,
-};
-
-const FieldDescriptor* FindObjectKey(std::string_view name) {
-    const auto found = std::find_if(kObjectKeys.begin(), kObjectKeys.end(), [name](const FieldDescriptor* key) {
-        return key->name.size() == name.size() && EqualNoCase(key->name, name);
-    });
-    return found == kObjectKeys.end() ? nullptr : *found;
-}
-
-// The text of a caller's record array: up to its zero, or the whole array
-// when the caller left no zero inside it.
 // Gives an unset field its default. The field keeps its status: a bad value
 // read from text is still reported after the entry was completed.
 template <class Field>
@@ -89,36 +71,9 @@ CEdsObjectEntry::CEdsObjectEntry()
       downloadFile_(&kDownloadFile, kTextCapacity),
       denotation_(&kDenotation, kTextCapacity) {}
 
-void CEdsObjectEntry::LinkEntryFields() {
-    for (CEdsField* field : std::initializer_list<CEdsField*>{
-             &parameterName_, &objectType_, &accessType_, &dataType_, &pdoMapping_, &objFlags_, &lowLimit_, &highLimit_,
-             &defaultValue_, &parameterValue_, &uploadFile_, &downloadFile_, &denotation_}) {
-        Link(field);
-    }
-}
-
-CEdsField* CEdsObjectEntry::FindById(uint16_t id) {
-    switch (id) {
-    case ObjectKey::ParameterName: return &parameterName_;
-    case ObjectKey::ObjectType: return &objectType_;
-    case ObjectKey::AccessType: return &accessType_;
-    case ObjectKey::DataType: return &dataType_;
-    case ObjectKey::PDOMapping: return &pdoMapping_;
-    case ObjectKey::LowLimit: return &lowLimit_;
-    case ObjectKey::HighLimit: return &highLimit_;
-    case ObjectKey::DefaultValue: return &defaultValue_;
-    case ObjectKey::ParameterValue: return &parameterValue_;
-    case ObjectKey::UploadFile: return &uploadFile_;
-    case ObjectKey::DownloadFile: return &downloadFile_;
-    case ObjectKey::Denotation: return &denotation_;
-    case ObjectKey::ObjFlags: return &objFlags_;
-    default: return nullptr;
-    }
-}
-
-CEdsField* CEdsObjectEntry::FindByName(std::string_view name) {
-    const FieldDescriptor* key = FindObjectKey(name);
-    return key ? FindById(key->id) : nullptr;
+void CEdsObjectEntry::RegisterEntryFields() {
+    Register(parameterName_, objectType_, accessType_, dataType_, pdoMapping_, objFlags_, lowLimit_, highLimit_,
+             defaultValue_, parameterValue_, uploadFile_, downloadFile_, denotation_);
 }
 
 void CEdsObjectEntry::Notify(NotifyPhase) {
@@ -165,7 +120,7 @@ void CEdsObjectEntry::EntryFromRecord(const EdsObjectRecord& record) {
 
 // ---- CEdsSubObject ----------------------------------------------------------
 
-CEdsSubObject::CEdsSubObject() { LinkEntryFields(); }
+CEdsSubObject::CEdsSubObject() { RegisterEntryFields(); }
 
 void CEdsSubObject::SetObjectName(uint16_t index, uint8_t subIndex) { SetName(SubObjectName(index, subIndex)); }
 
@@ -180,17 +135,8 @@ void CEdsSubObject::FromRecord(const EdsObjectRecord& record) { EntryFromRecord(
 // ---- CEdsMainObject ---------------------------------------------------------
 
 CEdsMainObject::CEdsMainObject() : subNumber_(&kSubNumber), compactSubObj_(&kCompactSubObj) {
-    Link(&subNumber_);
-    Link(&compactSubObj_);
-    LinkEntryFields();
-}
-
-CEdsField* CEdsMainObject::FindById(uint16_t id) {
-    switch (id) {
-    case ObjectKey::SubNumber: return &subNumber_;
-    case ObjectKey::CompactSubObj: return &compactSubObj_;
-    default: return CEdsObjectEntry::FindById(id);
-    }
+    Register(subNumber_, compactSubObj_);
+    RegisterEntryFields();
 }
 
 std::vector<CEdsField*> CEdsMainObject::FieldsLeftOutOfText() {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "library/fields/EdsProp.h"
+#include "library/fields/EdsKeyedSet.h"
 #include "vantor/vantor.h"
 
 namespace vantor {
@@ -45,13 +45,11 @@ inline constexpr uint8_t kAccessReadWrite = 3;
 std::string MainObjectName(uint16_t index);
 std::string SubObjectName(uint16_t index, uint8_t subIndex);
 
-// The keys that main and sub-index entries share. Fields are linked by the
-// derived class, which fixes the order in which keys are written.
-class CEdsObjectEntry : public CEdsPropSet {
+// The keys that main and sub-index entries share. Fields are registered by
+// the derived class, which fixes the order in which keys are written; a key
+// the entry does not register is kept as an unknown entry.
+class CEdsObjectEntry : public CEdsKeyedSet {
 public:
-    CEdsField* FindById(uint16_t id) override;
-    // The shared key table, by length and then without regard to case.
-    CEdsField* FindByName(std::string_view name) override;
     // Completion: an entry without an object type is a VAR; a DOMAIN gets
     // the DOMAIN data type and read-write access unless it has its own.
     void Notify(NotifyPhase phase) override;
@@ -65,8 +63,8 @@ public:
 protected:
     CEdsObjectEntry();
 
-    // Links the shared fields in their key order.
-    void LinkEntryFields();
+    // Registers the shared fields in their key order.
+    void RegisterEntryFields();
 
     // Record parts: the keys every entry carries into its record, and the
     // value keys a main entry carries only when it has no sub-index entries.
@@ -108,7 +106,6 @@ class CEdsMainObject : public CEdsObjectEntry {
 public:
     CEdsMainObject();
 
-    CEdsField* FindById(uint16_t id) override;
     // An index with sub-index entries writes only SubNumber, ParameterName,
     // ObjectType, ObjFlags and its unknown entries; one without writes every
     // key but SubNumber. CompactSubObj is never written.

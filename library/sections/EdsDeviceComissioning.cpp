@@ -19,7 +19,7 @@ constexpr FieldDescriptor kLssSerialNumber{0x0007, "LSS_SerialNumber", kFormat2}
 }  // namespace
 
 CEdsDeviceComissioning::CEdsDeviceComissioning()
-    : CEdsKeyedSection("DeviceComissioning"),
+    : CEdsKeyedSet("DeviceComissioning"),
       nodeId_(&kNodeId),
       nodeName_(&kNodeName, sizeof(EdsDeviceComRecord::NodeName)),
       baudrate_(&kBaudrate),
@@ -34,7 +34,7 @@ CEdsDeviceComissioning::CEdsDeviceComissioning()
 
 DWORD CEdsDeviceComissioning::WriteSectionText(CStream* stream, uint32_t mask, bool all) {
     if (!all) return ERROR_SUCCESS;
-    return CEdsKeyedSection::WriteSectionText(stream, mask, all);
+    return CEdsKeyedSet::WriteSectionText(stream, mask, all);
 }
 
 void CEdsDeviceComissioning::ToRecord(EdsDeviceComRecord& record) const {

@@ -2,13 +2,13 @@
 // configured device. It belongs to configuration files only.
 #pragma once
 
-#include "library/sections/EdsKeyedSection.h"
+#include "library/fields/EdsKeyedSet.h"
 #include "library/sections/SectionFieldKinds.h"
 #include "vantor/vantor.h"
 
 namespace vantor {
 
-class CEdsDeviceComissioning : public CEdsKeyedSection {
+class CEdsDeviceComissioning : public CEdsKeyedSet {
 public:
     CEdsDeviceComissioning();
 

@@ -44,7 +44,7 @@ constexpr std::size_t kLmtCapacity = sizeof(EdsDeviceInfoRecord::LMT_ProductName
 }  // namespace
 
 CEdsDeviceInfo::CEdsDeviceInfo()
-    : CEdsKeyedSection("DeviceInfo"),
+    : CEdsKeyedSet("DeviceInfo"),
       vendorName_(&kVendorName, kTextCapacity),
       vendorNumber_(&kVendorNumber),
       productName_(&kProductName, kTextCapacity),

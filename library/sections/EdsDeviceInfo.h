@@ -2,13 +2,13 @@
 // capabilities.
 #pragma once
 
-#include "library/sections/EdsKeyedSection.h"
+#include "library/fields/EdsKeyedSet.h"
 #include "library/sections/SectionFieldKinds.h"
 #include "vantor/vantor.h"
 
 namespace vantor {
 
-class CEdsDeviceInfo : public CEdsKeyedSection {
+class CEdsDeviceInfo : public CEdsKeyedSet {
 public:
     CEdsDeviceInfo();
 

@@ -19,7 +19,7 @@ constexpr std::array<FieldDescriptor, CEdsDummyUsage::kTypeCount> kDummyKeys{{
 
 }  // namespace
 
-CEdsDummyUsage::CEdsDummyUsage() : CEdsKeyedSection("DummyUsage") {
+CEdsDummyUsage::CEdsDummyUsage() : CEdsKeyedSet("DummyUsage") {
     for (std::size_t type = 0; type < kTypeCount; ++type) {
         dummies_[type] = std::make_unique<CEdsBooleanField>(&kDummyKeys[type]);
         Register(*dummies_[type]);

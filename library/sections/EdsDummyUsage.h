@@ -5,12 +5,12 @@
 #include <array>
 #include <memory>
 
-#include "library/sections/EdsKeyedSection.h"
+#include "library/fields/EdsKeyedSet.h"
 #include "vantor/vantor.h"
 
 namespace vantor {
 
-class CEdsDummyUsage : public CEdsKeyedSection {
+class CEdsDummyUsage : public CEdsKeyedSet {
 public:
     // Data types 1 to 7, keys Dummy0001 to Dummy0007.
     static constexpr std::size_t kTypeCount = sizeof(EdsDummyUsageRecord);

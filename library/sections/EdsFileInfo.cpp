@@ -27,7 +27,7 @@ constexpr std::size_t kTextCapacity = sizeof(EdsFileInfoRecord::Description);
 }  // namespace
 
 CEdsFileInfo::CEdsFileInfo()
-    : CEdsKeyedSection("FileInfo"),
+    : CEdsKeyedSet("FileInfo"),
       edsVersion_(&kEdsVersion, kVersionCapacity),
       fileName_(&kFileName),
       fileVersion_(&kFileVersion),
@@ -48,7 +48,7 @@ DWORD CEdsFileInfo::WriteTextItems(CStream* stream, uint32_t mask, bool all) {
     const std::string storedVersion = edsVersion_.Value();
     const int16_t storedStatus = edsVersion_.Status();
     edsVersion_.SetValue(mask < kFormat2 ? "3.0" : "4.0");
-    const DWORD result = CEdsKeyedSection::WriteTextItems(stream, mask, all);
+    const DWORD result = CEdsKeyedSet::WriteTextItems(stream, mask, all);
     edsVersion_.SetValue(storedVersion);
     edsVersion_.SetStatus(storedStatus);
     return result;

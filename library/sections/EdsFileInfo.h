@@ -2,12 +2,12 @@
 // and dates.
 #pragma once
 
-#include "library/sections/EdsKeyedSection.h"
+#include "library/fields/EdsKeyedSet.h"
 #include "vantor/vantor.h"
 
 namespace vantor {
 
-class CEdsFileInfo : public CEdsKeyedSection {
+class CEdsFileInfo : public CEdsKeyedSet {
 public:
     CEdsFileInfo();
 

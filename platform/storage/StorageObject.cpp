@@ -46,6 +46,13 @@ HRESULT StorageObject::CheckWritable() const {
     return mode_.canWrite ? S_OK : STG_E_ACCESSDENIED;
 }
 
+HRESULT StorageObject::CheckChildRequest(const OLECHAR* pwcsName, bool extraArguments, DWORD grfMode, ModeUse use,
+                                         std::u16string& name, OpenMode& mode) const {
+    if (extraArguments) return STG_E_INVALIDPARAMETER;
+    if (HRESULT hr = CheckElementName(pwcsName, name); FAILED(hr)) return hr;
+    return CheckChildMode(grfMode, use, mode);
+}
+
 HRESULT StorageObject::CheckChildMode(DWORD grfMode, ModeUse use, OpenMode& mode) const {
     if (HRESULT hr = ParseOpenMode(grfMode, use, mode); FAILED(hr)) return hr;
     if (HRESULT hr = CheckUsable(); FAILED(hr)) return hr;
@@ -71,11 +78,11 @@ HRESULT StorageObject::CreateStream(const OLECHAR* pwcsName, DWORD grfMode, DWOR
     return Guarded([&]() -> HRESULT {
         if (HRESULT hr = CheckOutPointer(ppstm); FAILED(hr)) return hr;
         *ppstm = nullptr;
-        if (reserved1 || reserved2) return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        if (HRESULT hr = CheckElementName(pwcsName, name); FAILED(hr)) return hr;
         OpenMode mode;
-        if (HRESULT hr = CheckChildMode(grfMode, ModeUse::CreateElement, mode); FAILED(hr)) return hr;
+        const HRESULT checked =
+            CheckChildRequest(pwcsName, reserved1 || reserved2, grfMode, ModeUse::CreateElement, name, mode);
+        if (FAILED(checked)) return checked;
         auto stream = std::make_shared<StreamElement>(name);
         if (HRESULT hr = InsertChild(stream, mode); FAILED(hr)) return hr;
         *ppstm = new StreamObject(docfile_, stream, mode);
@@ -88,11 +95,11 @@ HRESULT StorageObject::OpenStream(const OLECHAR* pwcsName, void* reserved1, DWOR
     return Guarded([&]() -> HRESULT {
         if (HRESULT hr = CheckOutPointer(ppstm); FAILED(hr)) return hr;
         *ppstm = nullptr;
-        if (reserved1 || reserved2) return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        if (HRESULT hr = CheckElementName(pwcsName, name); FAILED(hr)) return hr;
         OpenMode mode;
-        if (HRESULT hr = CheckChildMode(grfMode, ModeUse::OpenElement, mode); FAILED(hr)) return hr;
+        const HRESULT checked =
+            CheckChildRequest(pwcsName, reserved1 || reserved2, grfMode, ModeUse::OpenElement, name, mode);
+        if (FAILED(checked)) return checked;
         const auto element = element_->Find(name);
         if (!element || element->isStorage()) return STG_E_FILENOTFOUND;
         *ppstm = new StreamObject(docfile_, std::static_pointer_cast<StreamElement>(element), mode);
@@ -105,11 +112,11 @@ HRESULT StorageObject::CreateStorage(const OLECHAR* pwcsName, DWORD grfMode, DWO
     return Guarded([&]() -> HRESULT {
         if (HRESULT hr = CheckOutPointer(ppstg); FAILED(hr)) return hr;
         *ppstg = nullptr;
-        if (reserved1 || reserved2) return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        if (HRESULT hr = CheckElementName(pwcsName, name); FAILED(hr)) return hr;
         OpenMode mode;
-        if (HRESULT hr = CheckChildMode(grfMode, ModeUse::CreateElement, mode); FAILED(hr)) return hr;
+        const HRESULT checked =
+            CheckChildRequest(pwcsName, reserved1 || reserved2, grfMode, ModeUse::CreateElement, name, mode);
+        if (FAILED(checked)) return checked;
         auto storage = std::make_shared<StorageElement>(name);
         storage->creationTime = storage->modificationTime = CurrentFileTime();
         if (HRESULT hr = InsertChild(storage, mode); FAILED(hr)) return hr;
@@ -123,11 +130,12 @@ HRESULT StorageObject::OpenStorage(const OLECHAR* pwcsName, IStorage* pstgPriori
     return Guarded([&]() -> HRESULT {
         if (HRESULT hr = CheckOutPointer(ppstg); FAILED(hr)) return hr;
         *ppstg = nullptr;
-        if (pstgPriority || snbExclude || reserved) return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        if (HRESULT hr = CheckElementName(pwcsName, name); FAILED(hr)) return hr;
         OpenMode mode;
-        if (HRESULT hr = CheckChildMode(grfMode, ModeUse::OpenElement, mode); FAILED(hr)) return hr;
+        const bool extraArguments = pstgPriority || snbExclude || reserved;
+        const HRESULT checked =
+            CheckChildRequest(pwcsName, extraArguments, grfMode, ModeUse::OpenElement, name, mode);
+        if (FAILED(checked)) return checked;
         const auto element = element_->Find(name);
         if (!element || !element->isStorage()) return STG_E_FILENOTFOUND;
         *ppstg = new StorageObject(docfile_, std::static_pointer_cast<StorageElement>(element), mode, false);

@@ -45,6 +45,10 @@ private:
     HRESULT CheckUsable() const;
     HRESULT CheckWritable() const;
     // Checks the mode of a child about to be opened or created.
+    // The checks every create and open of a child shares, in order: reserved
+    // arguments, the name, then the mode.
+    HRESULT CheckChildRequest(const OLECHAR* pwcsName, bool extraArguments, DWORD grfMode, ModeUse use,
+                              std::u16string& name, OpenMode& mode) const;
     HRESULT CheckChildMode(DWORD grfMode, ModeUse use, OpenMode& mode) const;
     // Creates (or with STGM_CREATE replaces) a child element.
     HRESULT InsertChild(const std::shared_ptr<Element>& element, const OpenMode& mode);

@@ -1,4 +1,4 @@
-// A section whose keys are member fields of the derived class.
+// A property set whose keys are member fields of the derived class.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,10 @@
 
 namespace vantor {
 
-// The derived section registers each member field once, in the order in which
+// The derived set registers each member field once, in the order in which
 // its keys are written; keys are then found by number, or by name without
 // regard to case (real files write "Vendorname" or "NrOfRxPDO").
-class CEdsKeyedSection : public CEdsPropSet {
+class CEdsKeyedSet : public CEdsPropSet {
 public:
     using CEdsPropSet::CEdsPropSet;
 
