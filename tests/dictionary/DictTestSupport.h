@@ -31,7 +31,7 @@ inline std::unique_ptr<CMemoryStream> TextStream(std::string_view text) {
     return stream;
 }
 
-inline EdsObjectRecord Record(std::string_view name, uint8_t category = 0, std::string_view defaultValue = {},
+inline EdsObjectRecord Record(std::string_view name, uint8_t category = 0, std::string_view defaultValue = "",
                               uint8_t objectType = 7) {
     EdsObjectRecord record;
     std::memset(&record, 0, sizeof record);

@@ -254,6 +254,15 @@ TEST(DictionaryPersistenceTest, ReopensFromDiskWithMapsAndObjects) {
     ASSERT_EQ(dict.ReadIdentity(identity), S_OK);
     EXPECT_EQ(identity.mask, 1u);
     EXPECT_EQ(identity.values[0], 5u);
+
+    // Hands off: the areas are let go and reopened after the storage returns.
+    ASSERT_EQ(dict.HandsOffStorage(), S_OK);
+    EXPECT_EQ(dict.HandsOffStorage(), E_UNEXPECTED);
+    EXPECT_EQ(dict.ResumeStorage(nullptr), E_POINTER);
+    ASSERT_EQ(dict.ResumeStorage(storage.Get()), S_OK);
+    EdsObjectRecord record;
+    ASSERT_EQ(dict.Get(0x6000, 0xFF, record), S_OK);
+    EXPECT_EQ(Text(record.ParameterName), "Inputs");
 }
 
 TEST(DictionaryPersistenceTest, NeverSavedDescriptionOpensEmpty) {

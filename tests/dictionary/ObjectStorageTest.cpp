@@ -165,6 +165,16 @@ TEST_F(ObjectStorageTest, ExportGoesOnAfterACorruptSubIndex) {
     EXPECT_NE(Content(text).find("[2000sub2]"), std::string::npos);
 }
 
+TEST_F(ObjectStorageTest, UnreadableLinksAreReportedAndTheObjectIsStillWritten) {
+    ASSERT_EQ(object_.AddEntry(0, Record("S")), S_OK);
+    test::TempFiles::NewStream(storage_.Get(), u"ObjectLinks", "bad");
+    CMemoryStream text;
+    EXPECT_EQ(object_.ExportObject(&text, &log_, false), S_OK);
+    EXPECT_EQ(Content(log_), "Invalid object links: 2000 (Code 0x0000000D)\r\n");
+    EXPECT_NE(Content(text).find("[2000sub0]"), std::string::npos);
+    EXPECT_EQ(Content(text).find("ObjectLinks]"), std::string::npos);
+}
+
 TEST_F(ObjectStorageTest, LinksOfAnObjectWithoutThemAreNull) {
     BSTR links = SysAllocStringLen(u"x", 1);
     const BSTR stale = links;
