@@ -476,6 +476,7 @@ HRESULT CEdsDictStg::CreatePdoMapping(uint16_t index, int number, bool receive, 
 // ---- Import ----------------------------------------------------------------
 
 HRESULT CEdsDictStg::ReadSection(uint16_t code, uint16_t index, CStream* log, CStream* reader, int subindex) {
+    if (!reader) return AsResult(ERROR_INVALID_PARAMETER);
     const int map = MapOfSection(code);
     if (map >= 0) return ReadMapSection(map, log, reader);
     if (code < SectionCode::MainObject || code > SectionCode::CompactDenotations) return S_OK;
