@@ -52,7 +52,7 @@ void Append(std::optional<std::string>& target, std::string_view text) {
 std::size_t CopyBounded(char* buffer, std::size_t capacity, std::string_view text) {
     if (buffer == nullptr || capacity == 0) return 0;
     const std::size_t count = std::min(text.size(), capacity - 1);
-    std::memcpy(buffer, text.data(), count);
+    if (count != 0) std::memcpy(buffer, text.data(), count);
     buffer[count] = '\0';
     return count;
 }

@@ -122,7 +122,7 @@ int32_t CMemoryStream::Write(const void* buffer, int32_t count) {
     if (count == 0) return 0;
     const int64_t end = int64_t{position_} + count;
     if (end > kMaxStreamLength) return Fail(ERROR_INVALID_PARAMETER);
-    if (end > size_ && SetSize(static_cast<int32_t>(end)) == -1) return -1;
+    if (end > size_ && !GrowForWrite(end)) return -1;
     std::memcpy(Data() + position_, buffer, static_cast<size_t>(count));
     position_ = static_cast<int32_t>(end);
     return count;
@@ -163,6 +163,20 @@ int32_t CMemoryStream::Seek(int32_t offset, int32_t origin) {
 int32_t CMemoryStream::GetPosition() { return position_; }
 
 int32_t CMemoryStream::GetSize() { return size_; }
+
+// Writes that append grow the buffer by half its capacity at least, so that
+// text written line by line costs amortised linear time, not a copy of the
+// whole buffer per page.
+bool CMemoryStream::GrowForWrite(int64_t end) {
+    if (end > int64_t{GetCapacity()}) {
+        const int64_t grown = std::min<int64_t>(std::max<int64_t>(end, int64_t{GetCapacity()} * 3 / 2), kMaxStreamLength);
+        if (!SetCapacity(static_cast<int32_t>(grown))) return false;
+    }
+    // Bytes between the old end and the write position read as zero.
+    if (position_ > size_) std::memset(Data() + size_, 0, static_cast<size_t>(position_ - size_));
+    size_ = static_cast<int32_t>(end);
+    return true;
+}
 
 int32_t CMemoryStream::SetSize(int32_t size) {
     if (size < 0) return Fail(ERROR_INVALID_PARAMETER);

@@ -81,6 +81,8 @@ public:
     int32_t SetSize(int32_t size) override;
 
 private:
+    bool GrowForWrite(int64_t end);
+
     int32_t size_ = 0;
     int32_t position_ = 0;
 };

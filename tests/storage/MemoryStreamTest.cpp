@@ -146,5 +146,26 @@ TEST(WriteLine, WritesTextAndLineEndOrReportsWhyNot) {
     EXPECT_EQ(WriteLine(&failing, "Key=Value"), ERROR_WRITE_FAULT);
 }
 
+TEST(MemoryStream, AppendingWritesGrowTheBufferGeometricallyAndZeroFillGaps) {
+    CMemoryStream stream;
+    const std::string line(100, 'x');
+    uint32_t reallocations = 0;
+    uint32_t capacity = 0;
+    for (int i = 0; i < 10000; ++i) {
+        ASSERT_EQ(stream.Write(line.data(), 100), 100);
+        if (stream.GetCapacity() != capacity) ++reallocations;
+        capacity = stream.GetCapacity();
+    }
+    EXPECT_EQ(stream.GetSize(), 1000000);
+    EXPECT_LT(reallocations, 30u);
+
+    EXPECT_EQ(stream.Seek(1000010, kSeekBegin), 1000010);
+    EXPECT_EQ(stream.Write("y", 1), 1);
+    EXPECT_EQ(stream.Seek(1000000, kSeekBegin), 1000000);
+    char tail[11] = {};
+    EXPECT_EQ(stream.Read(tail, 11), 11);
+    EXPECT_EQ(std::string(tail, 11), std::string(10, '\0') + "y");
+}
+
 }  // namespace
 }  // namespace vantor
