@@ -66,28 +66,31 @@ bool IsWellFormedUtf16(std::u16string_view text) {
     return true;
 }
 
-std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
-    std::string out;
+namespace {
+
+// The whole text decoded and encoded again; none at the first ill-formed
+// sequence.
+template <typename Out, typename In, typename Decode, typename Encode>
+std::optional<Out> ConvertStrictly(In text, Decode decode, Encode encode) {
+    Out out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         bool valid = true;
-        const char32_t codePoint = DecodeUtf16(text, i, valid);
+        const char32_t codePoint = decode(text, i, valid);
         if (!valid) return std::nullopt;
-        EncodeUtf8(codePoint, [&](char unit) { out += unit; });
+        encode(codePoint, [&](typename Out::value_type unit) { out += unit; });
     }
     return out;
 }
 
+}  // namespace
+
+std::optional<std::string> Utf16ToUtf8(std::u16string_view text) {
+    return ConvertStrictly<std::string>(text, DecodeUtf16, [](char32_t c, auto put) { EncodeUtf8(c, put); });
+}
+
 std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        bool valid = true;
-        const char32_t codePoint = DecodeUtf8(text, i, valid);
-        if (!valid) return std::nullopt;
-        EncodeUtf16(codePoint, [&](char16_t unit) { out += unit; });
-    }
-    return out;
+    return ConvertStrictly<std::u16string>(text, DecodeUtf8, [](char32_t c, auto put) { EncodeUtf16(c, put); });
 }
 
 }  // namespace vantor

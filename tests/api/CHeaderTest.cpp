@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "CCaller.h"
+#include "platform/FilesTestSupport.h"
 #include "vantor/platform.h"
 #include "vantor/vantor.h"
 
@@ -59,30 +58,20 @@ TEST(CHeader, TheCFlagsAndStatusValuesAreThoseOfCpp) {
     EXPECT_EQ(fromCpp, fromC);
 }
 
-class CCallerFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantor-ccaller-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::filesystem::path folder_;
-};
+using CCallerFiles = ScratchFolder;
 
 TEST_F(CCallerFiles, ACCallerCreatesCommitsReleasesAndReopensACompoundFile) {
-    const auto path = folder_ / "from-c.stg";
+    const auto path = Folder() / "from-c.stg";
     EXPECT_EQ(0, CStorageRoundTrip(path.c_str())) << "the step that failed (see CCaller.h)";
-    EXPECT_EQ(std::filesystem::directory_iterator(folder_)->path(), path);  // nothing else beside it
-    EXPECT_EQ(++std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator());
+    EXPECT_EQ(std::filesystem::directory_iterator(Folder())->path(), path);  // nothing else beside it
+    EXPECT_EQ(++std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator());
 }
 
 // The create function answers through the last-error value: 0 with a handle,
 // the reason without one.
 TEST_F(CCallerFiles, ACCallerReadsTheOutcomeOfCreateFromTheLastErrorValue) {
     int gotHandle = 0;
-    const uint32_t lastError = CCreateDescription((folder_ / "description.stg").c_str(), &gotHandle);
+    const uint32_t lastError = CCreateDescription((Folder() / "description.stg").c_str(), &gotHandle);
     if (gotHandle)
         EXPECT_EQ(0u, lastError);
     else
@@ -91,10 +80,10 @@ TEST_F(CCallerFiles, ACCallerReadsTheOutcomeOfCreateFromTheLastErrorValue) {
 }
 
 TEST_F(CCallerFiles, ACCallerHearsThatAFileIsNoCompoundFile) {
-    const auto path = folder_ / "text.eds";
+    const auto path = Folder() / "text.eds";
     std::ofstream(path) << "[FileInfo]\nFileName=text.eds\n";
     EXPECT_EQ(static_cast<uint32_t>(STG_E_INVALIDHEADER), COpenForeignFile(path.c_str()));
-    EXPECT_EQ(static_cast<uint32_t>(STG_E_FILENOTFOUND), COpenForeignFile((folder_ / "missing.stg").c_str()));
+    EXPECT_EQ(static_cast<uint32_t>(STG_E_FILENOTFOUND), COpenForeignFile((Folder() / "missing.stg").c_str()));
 }
 
 }  // namespace
