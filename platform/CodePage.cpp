@@ -65,15 +65,23 @@ int Finish(const UnitSink<Unit>& sink) {
     return sink.Count();
 }
 
-int WideFromUtf8(DWORD flags, std::string_view text, UnitSink<WCHAR>& sink) {
+// Decodes the whole text and encodes it into the sink; ill-formed input
+// becomes U+FFFD, or fails when strict.
+template <typename In, typename Unit, typename Decode, typename Encode>
+int Transcode(In text, bool strict, UnitSink<Unit>& sink, Decode decode, Encode encode) {
     size_t i = 0;
     while (i < text.size()) {
         bool valid = true;
-        const char32_t codePoint = vantor::DecodeUtf8(text, i, valid);
-        if (!valid && (flags & MB_ERR_INVALID_CHARS)) return Fail(ERROR_NO_UNICODE_TRANSLATION);
-        vantor::EncodeUtf16(codePoint, [&](char16_t unit) { sink.Put(unit); });
+        const char32_t codePoint = decode(text, i, valid);
+        if (!valid && strict) return Fail(ERROR_NO_UNICODE_TRANSLATION);
+        encode(codePoint, [&](Unit unit) { sink.Put(unit); });
     }
     return Finish(sink);
+}
+
+int WideFromUtf8(DWORD flags, std::string_view text, UnitSink<WCHAR>& sink) {
+    return Transcode(text, (flags & MB_ERR_INVALID_CHARS) != 0, sink, vantor::DecodeUtf8,
+                     [](char32_t c, auto put) { vantor::EncodeUtf16(c, put); });
 }
 
 int AnsiToUtf16(const unsigned char* text, size_t length, UnitSink<WCHAR>& sink) {
@@ -82,14 +90,8 @@ int AnsiToUtf16(const unsigned char* text, size_t length, UnitSink<WCHAR>& sink)
 }
 
 int Utf8FromWide(DWORD flags, std::u16string_view text, UnitSink<char>& sink) {
-    size_t i = 0;
-    while (i < text.size()) {
-        bool valid = true;
-        const char32_t codePoint = vantor::DecodeUtf16(text, i, valid);
-        if (!valid && (flags & WC_ERR_INVALID_CHARS)) return Fail(ERROR_NO_UNICODE_TRANSLATION);
-        vantor::EncodeUtf8(codePoint, [&](char unit) { sink.Put(unit); });
-    }
-    return Finish(sink);
+    return Transcode(text, (flags & WC_ERR_INVALID_CHARS) != 0, sink, vantor::DecodeUtf16,
+                     [](char32_t c, auto put) { vantor::EncodeUtf8(c, put); });
 }
 
 int Utf16ToAnsi(std::u16string_view text, char defaultChar, BOOL* usedDefault, UnitSink<char>& sink) {
