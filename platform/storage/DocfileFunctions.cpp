@@ -1,9 +1,10 @@
-// StgCreateDocfile, StgOpenStorage and StgIsStorageFile.
+// StgCreateDocfile, StgOpenStorage and StgIsStorageFile, and the storage
+// calls of C callers.
 #include "storage/CfbHeader.h"
 #include "storage/ComObject.h"
 #include "storage/Docfile.h"
 #include "storage/StorageObject.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 #include "vantor/platform/lasterror.h"
 
 #include <cerrno>
@@ -18,7 +19,7 @@ namespace {
 // not convertible.
 HRESULT PathFromName(const WCHAR* name, std::string& path) {
     std::u16string_view text(name);
-    const auto converted = Utf16ToUtf8(text);
+    const auto converted = vantor::Utf16ToUtf8(text);
     if (text.empty() || !converted) return STG_E_INVALIDNAME;
     path = *converted;
     return S_OK;
@@ -80,3 +81,9 @@ HRESULT StgIsStorageFile(const WCHAR* pwcsName) {
         return HasCompoundFileSignature(std::span<const uint8_t>(signature, static_cast<size_t>(n))) ? S_OK : S_FALSE;
     });
 }
+
+HRESULT IStorage_Commit(IStorage* This, DWORD grfCommitFlags) {
+    return This ? This->Commit(grfCommitFlags) : STG_E_INVALIDPOINTER;
+}
+
+ULONG IStorage_Release(IStorage* This) { return This ? This->Release() : 0; }

@@ -5,9 +5,13 @@
 // Semantics are those of a direct-mode compound file used by one process:
 // what is written is visible at once; the file on disk is brought up to date
 // on IStorage::Commit of the root and on the last Release of the root, by
-// replacing the old file atomically.
+// replacing the old file atomically. A commit that cannot write the file
+// returns the reason and leaves the old file as it was (STG_E_ACCESSDENIED
+// when the folder takes no new file); the last release, which cannot report,
+// then writes the file in place rather than drop the changes.
 #pragma once
 
+#include "vantor/platform/capi.h"
 #include "vantor/platform/wintypes.h"
 
 // Element types of STATSTG::type.
@@ -145,16 +149,5 @@ protected:
 constexpr DWORD STGMOVE_MOVE = 0;
 constexpr DWORD STGMOVE_COPY = 1;
 
-// Creates a compound file. Without STGM_CREATE an existing file fails with
-// STG_E_FILEALREADYEXISTS. A null name creates a temporary file that is
-// deleted on the last release.
-VANTOR_PLATFORM_API HRESULT StgCreateDocfile(const WCHAR* pwcsName, DWORD grfMode, DWORD reserved,
-                                                         IStorage** ppstgOpen);
-
-// Opens an existing compound file.
-VANTOR_PLATFORM_API HRESULT StgOpenStorage(const WCHAR* pwcsName, IStorage* pstgPriority,
-                                                       DWORD grfMode, SNB snbExclude, DWORD reserved,
-                                                       IStorage** ppstgOpen);
-
-// S_OK when the file is a compound file, S_FALSE when it is not, or an error.
-VANTOR_PLATFORM_API HRESULT StgIsStorageFile(const WCHAR* pwcsName);
+// StgCreateDocfile, StgOpenStorage, StgIsStorageFile and the C callers'
+// IStorage_Commit and IStorage_Release are declared in capi.h.
