@@ -57,7 +57,7 @@ public:
 
 private:
     HRESULT OpenOrCreateObject(uint16_t index, CEdsObjStg*& object);
-    HRESULT StartObject(bool create);
+    HRESULT EnsureObject();
     void PutObjectOutOfUse();
 
     uint16_t areaNumber_;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "library/dictionary/EdsAreaStg.h"
 #include "library/dictionary/EdsObjectMap.h"
@@ -89,25 +90,29 @@ public:
     // progress (may be null) receives 0, then i * 100 / 255 for each area i.
     HRESULT Export(CStream* text, CStream* errors, EdsProgressProc progress, intptr_t context, bool configuration);
 
-    const CEdsObjectMap& Map(int code) const { return *maps_[static_cast<std::size_t>(code)]; }
+    const CEdsObjectMap& Map(int code) const { return maps_[static_cast<std::size_t>(code)]; }
 
 private:
     HRESULT OpenArea(uint16_t index, CEdsAreaStg*& area);
     HRESULT CreateArea(uint16_t index, CEdsAreaStg*& area);
     HRESULT GetOrCreateArea(uint16_t index, CEdsAreaStg*& area);
-    HRESULT StartArea(uint16_t index, ComPtr<IStorage>& storage, bool create, CEdsAreaStg*& area);
+    HRESULT CacheArea(uint16_t index, IStorage* storage, bool create, CEdsAreaStg*& area);
     void DropAreas();
 
-    HRESULT WriteMaps(CPersistStg& owner, IStorage* target);
+    // The maps into their streams of target.
+    HRESULT WriteMaps(IStorage* target);
+    HRESULT LoadMaps();
     HRESULT ReadMapSection(int code, CStream* log, CStream* reader);
     HRESULT ExportMap(int code, CStream* text, CStream* errors, bool configuration);
     HRESULT EnumerateAreas(std::array<bool, 256>& present);
 
-    HRESULT AddFromTemplate(uint16_t index, uint16_t subIndex, EdsObjectRecord record);
+    HRESULT AddOrSetDefault(uint16_t index, uint8_t subIndex, const EdsObjectRecord& fallback, const std::string& value);
+    // The highest sub-index present, from the main entry's presence map.
+    HRESULT HighestSubIndex(uint16_t index, int& highest);
     HRESULT CreatePdoParameter(uint16_t index, int number, bool receive, const EdsPdoRequest& request);
     HRESULT CreatePdoMapping(uint16_t index, int number, bool receive, const EdsPdoRequest& request);
 
-    std::array<std::unique_ptr<CEdsObjectMap>, ObjectMapCode::Count> maps_;
+    std::array<CEdsObjectMap, ObjectMapCode::Count> maps_;
     std::array<std::unique_ptr<CEdsAreaStg>, 256> areas_;
 };
 

@@ -85,7 +85,7 @@ private:
     HRESULT ReadEntrySection(uint8_t subIndex, CStream* log, CStream* reader);
     HRESULT ReadListSection(uint16_t kind, CStream* log, CStream* reader);
     HRESULT WriteEntrySection(uint8_t subIndex, CStream* text, CStream* errors, bool configuration);
-    HRESULT WriteLinkSection(CStream* text, bool configuration);
+    HRESULT WriteLinkSection(CStream* text, CStream* errors, bool configuration);
 
     uint16_t index_ = kNoIndex;
 };

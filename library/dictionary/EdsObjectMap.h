@@ -13,6 +13,34 @@
 
 namespace vantor {
 
+// One bit per index and the number of bits set. It has no text of its own;
+// as text it writes one numbered line "%d=0x%4.4X" per member.
+class CEdsIndexSetField : public CEdsField {
+public:
+    CEdsIndexSetField();
+
+    void SetText(TextArg) override {}
+    std::optional<std::string> GetText() const override { return std::nullopt; }
+    void Clear() override;
+    // The count, then the members; reading clears the set first.
+    DWORD ReadBinary(CStream* stream) override;
+    DWORD WriteBinary(CStream* stream) const override;
+    DWORD ReadText(CStream*) override { return ERROR_SUCCESS; }
+    DWORD WriteText(CStream* stream) const override;
+
+    bool Test(uint32_t index) const { return index < kIndexCount && bits_[index]; }
+    // True when the bit changed.
+    bool Set(uint16_t index, bool member);
+    // 65536 members wrap the 16-bit count to 0, as in the stored form.
+    uint16_t Count() const { return count_; }
+
+    static constexpr uint32_t kIndexCount = 0x10000;
+
+private:
+    std::bitset<kIndexCount> bits_;
+    uint16_t count_ = 0;
+};
+
 class CEdsObjectMap : public CEdsPropSet {
 public:
     explicit CEdsObjectMap(TextArg name = std::nullopt);
@@ -24,6 +52,8 @@ public:
     CEdsField* FindByName(std::string_view name) override;
     // A line whose key and value both read as UNSIGNED16 adds the value.
     DWORD SetByKey(std::string_view key, TextArg text) override;
+    // A section without a SupportedObjects line takes the member count.
+    DWORD ReadTextItems(CStream* stream) override;
 
     bool IsMember(uint32_t index) const;
     void SetMember(uint32_t index, bool member);
@@ -39,11 +69,9 @@ public:
     uint16_t SupportedObjects() const;
 
 private:
-    class CIndexSetField;
-    class CSupportedField;
-
-    std::unique_ptr<CSupportedField> supported_;
-    std::unique_ptr<CIndexSetField> set_;
+    CEdsUnsigned16Field supported_;
+    CEdsIndexSetField set_;
+    bool supportedRead_ = false;
 };
 
 }  // namespace vantor
