@@ -162,6 +162,8 @@ void CEdsExport::WriteFileSection(uint16_t code, CTextFileWriter& text) {
 
 bool CEdsExport::ReadMappedEntries(uint16_t index, std::vector<MappedEntry>& entries) {
     CEdsDictStg& dictionary = file_.Dictionary();
+    // Asking for an object of an area that does not exist would create the area.
+    if (!dictionary.Map(ObjectMapCode::Available).IsMember(index)) return false;
     EdsObjectRecord record{};
     HRESULT result = dictionary.Get(index, kMainEntry, record);
     if (result == AsResult(ERROR_INVALID_DATA))

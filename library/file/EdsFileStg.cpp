@@ -65,6 +65,8 @@ std::unique_ptr<CEdsPropSet> NewSectionObject(uint16_t code) {
 // entry is missing or its value is empty or not a number, so that such an
 // entry never replaces what the section holds.
 bool ReadIdentityEntry(CEdsDictStg& dictionary, uint8_t subIndex, uint32_t& value) {
+    // Asking for an object of an area that does not exist would create the area.
+    if (!dictionary.Map(ObjectMapCode::Available).IsMember(CEdsDictStg::kIdentityIndex)) return false;
     EdsObjectRecord record{};
     if (dictionary.Get(CEdsDictStg::kIdentityIndex, subIndex, record) != S_OK) return false;
     const std::string_view text = TrimBlanks(RecordText(record.DefaultValue));
