@@ -78,7 +78,7 @@ TEST_F(TextExchange, ImportFillsSectionsObjectsListsAndSegments) {
     EdsDeviceInfoRecord device{};
     ASSERT_EQ(eds_GetDeviceInfo(h(), &device), kSuccess);
     EXPECT_STREQ(device.VendorName, "Corvane");
-    EXPECT_EQ(device.ProductNumber, 0x456u);
+    EXPECT_EQ(+device.ProductNumber, 0x456u);
     EXPECT_EQ(device.BaudRate_500, 1);
     char* comments = nullptr;
     ASSERT_EQ(eds_GetComments(h(), &comments), kSuccess);
@@ -87,8 +87,8 @@ TEST_F(TextExchange, ImportFillsSectionsObjectsListsAndSegments) {
     CoTaskMemFree(comments);
     EdsDynSegmentRecord segment{};
     ASSERT_EQ(eds_GetDynSegment(h(), 1, &segment), kSuccess);
-    EXPECT_EQ(segment.RangeStart, 0xA080);
-    EXPECT_EQ(segment.RangeEnd, 0xA0BF);
+    EXPECT_EQ(+segment.RangeStart, 0xA080);
+    EXPECT_EQ(+segment.RangeEnd, 0xA0BF);
 }
 
 TEST_F(TextExchange, ProgressGoesFromZeroTo100WithTheCallersContext) {
