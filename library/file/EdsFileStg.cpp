@@ -417,10 +417,6 @@ HRESULT CEdsFileStg::Export(const char* path, bool writeDcf, intptr_t context, E
 
 namespace {
 
-constexpr uint16_t kFirstReceivePdo = 0x1400;
-constexpr uint16_t kLastReceivePdo = 0x15FF;
-constexpr uint16_t kFirstTransmitPdo = 0x1800;
-constexpr uint16_t kLastTransmitPdo = 0x19FF;
 // CompactPDO bits 0 to 4 say which entries are described; bit 5 (mapping
 // entries given) is not taken over: a compact description maps nothing.
 constexpr uint32_t kCompactPdoFlags = 0x1F;
@@ -457,11 +453,11 @@ HRESULT CEdsFileStg::ExpandCompactPdos(CStream* log) {
     request.writable = kAllWritable;
     request.cobId = kInvalidCobId;
 
-    HRESULT result = CreateMissingPdos(*dictionary_, kFirstReceivePdo, kLastReceivePdo, deviceInfo->NrOfRXPDO(),
-                                       "NrOfRXPDO", request, log);
+    HRESULT result = CreateMissingPdos(*dictionary_, CEdsDictStg::kReceivePdoFirst, CEdsDictStg::kReceivePdoLast,
+                                       deviceInfo->NrOfRXPDO(), "NrOfRXPDO", request, log);
     if (result == S_OK)
-        result = CreateMissingPdos(*dictionary_, kFirstTransmitPdo, kLastTransmitPdo, deviceInfo->NrOfTXPDO(),
-                                   "NrOfTXPDO", request, log);
+        result = CreateMissingPdos(*dictionary_, CEdsDictStg::kTransmitPdoFirst, CEdsDictStg::kTransmitPdoLast,
+                                   deviceInfo->NrOfTXPDO(), "NrOfTXPDO", request, log);
     if (result != S_OK) return result;
     deviceInfo->SetCompactPDO(0);
     return WriteSection(SectionCode::DeviceInfo, deviceInfo.get());
