@@ -155,12 +155,14 @@ int32_t CTextFileWriter::Write(const void* buffer, int32_t count) {
     }
     const auto* bytes = static_cast<const uint8_t*>(buffer);
     const bool lineEnd = count == 2 && bytes[0] == kCr && bytes[1] == kLf;
+    const auto length = static_cast<std::size_t>(count);
+    const bool breaksText = !lineEnd && (std::memchr(bytes, kCr, length) || std::memchr(bytes, kLf, length));
     int32_t rest = count;
     while (rest > 0) {
         const int32_t take = std::min(rest, kBlockSize - used_);
         uint8_t* target = block_.get() + used_;
         std::memcpy(target, bytes, static_cast<std::size_t>(take));
-        if (!lineEnd) std::replace_if(target, target + take, IsLineBreak, kBlank);
+        if (breaksText) std::replace_if(target, target + take, IsLineBreak, kBlank);
         used_ += take;
         bytes += take;
         rest -= take;
