@@ -30,6 +30,17 @@ const char* ListStreamName(uint16_t kind) {
     }
 }
 
+// The suffix of the list's EDS section name after the index ("2000Name").
+const char* ListSectionSuffix(uint16_t kind) {
+    switch (kind) {
+    case SectionCode::ObjectLinks: return "ObjectLinks";
+    case SectionCode::CompactNames: return "Name";
+    case SectionCode::CompactValues: return "Value";
+    case SectionCode::CompactDenotations: return "Denotation";
+    default: return "";
+    }
+}
+
 std::string EntryStreamName(uint8_t subIndex) { return subIndex == CEdsObjStg::kMainEntry ? kMainStream : ElementName(subIndex); }
 
 CEdsMainObject& AsMain(CEdsObjectEntry& entry) { return static_cast<CEdsMainObject&>(entry); }
@@ -318,7 +329,8 @@ HRESULT CEdsObjStg::ReadListSection(uint16_t kind, CStream* log, CStream* reader
     if (FAILED(result)) return result;
     std::unique_ptr<CEdsPropSet> list = NewList(kind);
     if (!list) return AsResult(ERROR_OUTOFMEMORY);
-    list->SetName(ListStreamName(kind));
+    // Error lines name the section the user wrote, not the stream.
+    list->SetName(MainObjectName(index_) + ListSectionSuffix(kind));
     result = AsResult(list->ReadSectionText(reader));
     if (result == S_OK) result = AsResult(list->SaveToStorageStream(stream.Get()));
     if (result == S_OK) result = AsResult(list->ReportErrors(log));

@@ -129,6 +129,13 @@ TEST_F(ObjectStorageTest, SubIndexFFSectionIsSkippedWithAnErrorLine) {
     EXPECT_NE(Content(log_).find("2000subFF"), std::string::npos);
 }
 
+TEST_F(ObjectStorageTest, ListErrorLinesNameTheSectionOfTheObject) {
+    ASSERT_EQ(Read(SectionCode::ObjectLinks, "ObjectLinks=many\r\n1=0x1000\r\n"), S_OK);
+    ASSERT_EQ(Read(SectionCode::CompactNames, "NrOfEntries=x\r\n1=A\r\n"), S_OK);
+    EXPECT_EQ(Content(log_), "[Error] 2000ObjectLinks: ObjectLinks: invalid data format\r\n"
+                             "[Error] 2000Name: NrOfEntries: invalid data format\r\n");
+}
+
 TEST_F(ObjectStorageTest, BadObjectTypeTextIsAnInvalidValue) {
     ASSERT_EQ(Read(SectionCode::SubObject, "ObjectType=var\r\nDataType=\r\n", 1), S_OK);
     EXPECT_EQ(Content(log_),
