@@ -55,15 +55,20 @@ std::size_t CountSegments(const TextSection& section) {
     return segments.size();
 }
 
-void CompareCount(const TextSection& section, std::string_view countKey, std::size_t present, std::string_view noun,
-                  Problems& problems) {
+// "1 link", "2 links".
+std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+void CompareCount(const TextSection& section, std::string_view countKey, std::size_t present, std::string_view one,
+                  std::string_view many, Problems& problems) {
     const TextEntry* count = section.Find(countKey);
     if (!count) return;
     const auto stated = ReadNumber(count->value);
     if (stated && *stated == present) return;
     problems.push_back(Warning(section, count->line, count->key,
                                "says " + (count->value.empty() ? "nothing" : count->value) + " but the section has " +
-                                   std::to_string(present) + " " + std::string(noun)));
+                                   Counted(present, one, many)));
 }
 
 void CompareSubNumber(const EdsText& text, const TextSection& object, Problems& problems) {
@@ -75,8 +80,8 @@ void CompareSubNumber(const EdsText& text, const TextSection& object, Problems& 
     const auto stated = ReadNumber(subNumber->value);
     if (stated && *stated == present) return;
     problems.push_back(Warning(object, subNumber->line, subNumber->key,
-                               "says " + subNumber->value + " but the object has " + std::to_string(present) +
-                                   " sub-index sections"));
+                               "says " + subNumber->value + " but the object has " +
+                                   Counted(present, "sub-index section", "sub-index sections")));
 }
 
 }  // namespace
@@ -85,15 +90,16 @@ void FindCountMismatches(const EdsText& text, Problems& problems) {
     for (const TextSection& section : text.sections()) {
         const SectionKind kind = section.name.kind;
         if (IsObjectList(kind))
-            CompareCount(section, "SupportedObjects", CountEntries(section, IsListedIndex), "entries", problems);
+            CompareCount(section, "SupportedObjects", CountEntries(section, IsListedIndex), "entry", "entries", problems);
         else if (kind == SectionKind::ObjectLinks)
-            CompareCount(section, "ObjectLinks", CountEntries(section, IsLink), "links", problems);
+            CompareCount(section, "ObjectLinks", CountEntries(section, IsLink), "link", "links", problems);
         else if (IsCompactList(kind))
-            CompareCount(section, "NrOfEntries", CountEntries(section, IsCompactEntry), "entries", problems);
+            CompareCount(section, "NrOfEntries", CountEntries(section, IsCompactEntry), "entry", "entries", problems);
         else if (kind == SectionKind::Comments)
-            CompareCount(section, "Lines", CountEntries(section, IsCommentLine), "comment lines", problems);
+            CompareCount(section, "Lines", CountEntries(section, IsCommentLine), "comment line", "comment lines",
+                         problems);
         else if (kind == SectionKind::DynamicChannels)
-            CompareCount(section, "NrOfSeg", CountSegments(section), "segments", problems);
+            CompareCount(section, "NrOfSeg", CountSegments(section), "segment", "segments", problems);
         else if (kind == SectionKind::Object && text.Object(section.name.index) == &section)
             CompareSubNumber(text, section, problems);
     }

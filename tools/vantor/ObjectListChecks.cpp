@@ -1,5 +1,6 @@
 // Object lists against object sections: every listed object is described,
 // every described object is listed, and listed once.
+#include <algorithm>
 #include <map>
 
 #include "tools/vantor/TextChecks.h"
@@ -46,8 +47,19 @@ std::map<uint32_t, Listing> CheckListEntries(const EdsText& text, Problems& prob
 
 void FindObjectListMismatches(const EdsText& text, Problems& problems) {
     const std::map<uint32_t, Listing> listed = CheckListEntries(text, problems);
-    for (uint16_t index : text.ObjectIndexes())
-        if (!listed.contains(index)) {
+    const std::vector<uint16_t> objects = text.ObjectIndexes();
+    const bool hasLists = std::any_of(text.sections().begin(), text.sections().end(),
+                                      [](const TextSection& section) { return IsObjectList(section.name.kind); });
+    if (!hasLists && !objects.empty()) {
+        // One warning instead of one per object.
+        int firstLine = text.Object(objects.front())->headerLine;
+        for (uint16_t index : objects) firstLine = std::min(firstLine, text.Object(index)->headerLine);
+        problems.push_back({firstLine, Severity::Warning, "", "",
+                            "no object lists: none of the " + std::to_string(objects.size()) +
+                                " objects is in [MandatoryObjects], [OptionalObjects] or [ManufacturerObjects]"});
+    }
+    for (uint16_t index : objects)
+        if (hasLists && !listed.contains(index)) {
             const TextSection& object = *text.Object(index);
             problems.push_back(Warning(object, object.headerLine, "", "object is in none of the object lists"));
         }

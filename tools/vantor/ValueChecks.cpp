@@ -37,7 +37,7 @@ void CheckDefaultValue(const TextSection& section, Problems& problems) {
     };
     TypedValue value;
     switch (TypedValue::Read(type, text, value)) {
-        case TypedValue::Reading::Invalid: return warn(text + " is not a value of type " + DataTypeName(type));
+        case TypedValue::Reading::Invalid: return warn("\"" + text + "\" is not a value of type " + DataTypeName(type));
         case TypedValue::Reading::BelowRange:
         case TypedValue::Reading::AboveRange: return warn(text + " is outside the range of " + DataTypeName(type));
         case TypedValue::Reading::Valid: break;
