@@ -48,7 +48,12 @@ TEST(Corpus, ConvertingAConversionIsAFixedPoint) {
         const ProgramRun first = convert(file, dir / "first.txt");
         ASSERT_TRUE(first.status == 0 || first.status == 1) << file << ": " << first.err;
         const ProgramRun second = convert(dir / "first.txt", dir / "second.txt");
-        EXPECT_EQ(second.status, 0) << file << ": " << second.err;
+        // What an EDS export writes reads back clean. A DCF keeps NodeId 0 and
+        // Baudrate 0 when its input left them unset, and its import reports those.
+        if (dcf)
+            EXPECT_TRUE(second.status == 0 || second.status == 1) << file << ": " << second.err;
+        else
+            EXPECT_EQ(second.status, 0) << file << ": " << second.err;
         EXPECT_EQ(ReadFile(dir / "first.txt"), ReadFile(dir / "second.txt")) << file;
     }
 }

@@ -1,5 +1,7 @@
 #include "tools/vantor/ImportErrors.h"
 
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "common/Strings.h"
@@ -34,10 +36,6 @@ const TextSection* SectionOf(std::string_view name, const EdsText& text) {
 Problem ReadErrorLine(std::string_view line, const EdsText& text) {
     Problem problem;
     problem.severity = Severity::Error;
-    if (!line.starts_with(kErrorPrefix)) {
-        problem.message = std::string(line);
-        return problem;
-    }
     std::vector<std::string_view> parts = SplitAtSeparators(line.substr(kErrorPrefix.size()));
     problem.message = std::string(parts.back());
     parts.pop_back();
@@ -54,13 +52,45 @@ Problem ReadErrorLine(std::string_view line, const EdsText& text) {
     return problem;
 }
 
+// Notes about whole sections that the import dropped, such as "Unknown
+// section skipped: [Tools]": warnings at the header of the section named in
+// brackets, the n-th note on a name at the n-th section of that name.
+class SectionNotes {
+public:
+    explicit SectionNotes(const EdsText& text) : text_(text) {}
+
+    std::optional<Problem> Read(std::string_view line) {
+        // Sections given twice are reported with their lines by the text's own warnings.
+        if (line.find(kReplacedNote) != std::string_view::npos) return std::nullopt;
+        Problem problem{0, Severity::Warning, "", "", std::string(line)};
+        const std::size_t open = line.rfind('[');
+        const std::size_t close = line.rfind(']');
+        if (open == std::string_view::npos || close == std::string_view::npos || close < open) return problem;
+        const std::string name = FoldCase(line.substr(open + 1, close - open - 1));
+        int seen = 0;
+        const int wanted = ++notesPerName_[name];
+        for (const TextSection& section : text_.sections())
+            if (FoldCase(section.name.canonical) == name && ++seen == wanted) problem.line = section.headerLine;
+        return problem;
+    }
+
+private:
+    static constexpr std::string_view kReplacedNote = "replaced by a later section";
+    const EdsText& text_;
+    std::map<std::string, int> notesPerName_;
+};
+
 }  // namespace
 
 Problems LocateImportErrors(std::string_view errorFile, const EdsText& text) {
     Problems problems;
+    SectionNotes notes(text);
     ForEachLine(errorFile, [&](std::string_view line, int) {
         line = TrimBlanks(line);
-        if (!line.empty()) problems.push_back(ReadErrorLine(line, text));
+        if (line.starts_with(kErrorPrefix))
+            problems.push_back(ReadErrorLine(line, text));
+        else if (!line.empty())
+            if (auto note = notes.Read(line)) problems.push_back(*note);
     });
     return problems;
 }

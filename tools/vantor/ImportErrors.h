@@ -1,5 +1,6 @@
 // The lines of the import's error file as problems at the line of the key
-// they concern.
+// they concern: value errors, and warnings for the notes on sections the
+// import dropped.
 #pragma once
 
 #include <string_view>

@@ -129,6 +129,9 @@ SectionName ClassifySectionName(std::string_view name) {
     }
     for (const auto& named : kNamedSections)
         if (EqualNoCase(named.name, name)) return {named.kind, 0, 0, std::string(named.name)};
+    // The import also takes the section under its standard spelling.
+    if (EqualNoCase(name, "DeviceCommissioning"))
+        return {SectionKind::DeviceComissioning, 0, 0, "DeviceComissioning"};
     return {SectionKind::Unknown, 0, 0, std::string(name)};
 }
 
