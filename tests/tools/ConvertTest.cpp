@@ -1,6 +1,11 @@
 // vantor convert: EDS, DCF and saved descriptions, written safely.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ProgramRun.h"
 
 namespace vantor::cli::test {
@@ -112,6 +117,52 @@ TEST_F(Convert, ImportErrorsAreListedAndTheOutputStillWritten) {
     EXPECT_TRUE(fs::exists(dir / "errors-out.eds"));
     EXPECT_FALSE(fs::exists(dir / "errors.Err"));
     EXPECT_FALSE(fs::exists(dir / "errors-out.ERR"));
+}
+
+// A large description, so that a conversion takes a while.
+std::string ManyObjects(int count) {
+    std::string text = "[ManufacturerObjects]\nSupportedObjects=" + std::to_string(count) + "\n";
+    char line[160];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(line, sizeof line, "%d=0x%4.4X\n", i + 1, 0x2000 + i);
+        text += line;
+    }
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(line, sizeof line,
+                      "[%4.4X]\nParameterName=Value %d\nObjectType=7\nDataType=7\nAccessType=rw\nDefaultValue=%d\n"
+                      "PDOMapping=1\n",
+                      0x2000 + i, i, i);
+        text += line;
+    }
+    return text;
+}
+
+TEST_F(Convert, AnInterruptedRunLeavesNoHalfFile) {
+    WriteFile(dir / "large.eds", ManyObjects(4000));
+    for (int delayMs : {30, 150, 300, 450}) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir(dir.path().c_str()) != 0) _exit(126);
+            setenv("TMPDIR", temp.path().c_str(), 1);
+            execl(VANTOR_PROGRAM, VANTOR_PROGRAM, "convert", "large.eds", "large.dcf", "--dcf", nullptr);
+            _exit(127);
+        }
+        usleep(delayMs * 1000);
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        // Either the run was ended before the rename, and there is no output, or it finished.
+        const bool finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        EXPECT_TRUE(finished || WIFSIGNALED(status)) << delayMs;
+        const std::vector<std::string> expected =
+            finished ? std::vector<std::string>{"cdio8.eds", "large.dcf", "large.eds"}
+                     : std::vector<std::string>{"cdio8.eds", "large.eds"};
+        EXPECT_EQ(dir.Listing(), expected) << delayMs;
+        if (finished) {
+            EXPECT_TRUE(ReadFile(dir / "large.dcf").ends_with("\r\n\r\n"));
+        }
+        fs::remove(dir / "large.dcf");
+    }
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ public:
         const std::string store = work_.File(savedOutput ? "output.vdsc" : "work.vdsc");
         WorkingCopy copy;
         if (Failure failure = LoadWorkingCopy(input, work_, store, "reading " + in_, copy)) return Fail(in_, *failure);
-        const bool importProblems = ReportImportProblems(input, copy.importErrors);
+        const bool importErrors = ReportImportProblems(input, copy.importErrors);
         if (Failure failure = SetCommissioning(*copy.description, options_)) return Fail(out_, *failure);
         bool exportProblems = false;
         std::string written = store;
@@ -88,7 +88,7 @@ public:
         copy.description.reset();
         if (std::rename(written.c_str(), out_.c_str()) != 0)
             return Fail(out_, std::string("cannot write: ") + std::strerror(errno));
-        return importProblems || exportProblems ? kExitProblems : kExitClean;
+        return importErrors || exportProblems ? kExitProblems : kExitClean;
     }
 
 private:
@@ -97,12 +97,17 @@ private:
         return kExitFailure;
     }
 
+    // Lists the import's problems; true when there were errors among them.
     bool ReportImportProblems(const InputFile& input, const std::string& importErrors) const {
         if (importErrors.empty()) return false;
         Problems problems = LocateImportErrors(importErrors, EdsText::Parse(input.content));
         SortByLine(problems);
-        for (const Problem& problem : problems) std::cerr << ProblemLine(in_, problem) << '\n';
-        return !problems.empty();
+        bool errors = false;
+        for (const Problem& problem : problems) {
+            std::cerr << ProblemLine(in_, problem) << '\n';
+            errors = errors || problem.severity == Severity::Error;
+        }
+        return errors;
     }
 
     const Options& options_;
