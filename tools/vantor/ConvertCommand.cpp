@@ -72,19 +72,11 @@ public:
         if (Failure failure = LoadWorkingCopy(input, work_, store, "reading " + in_, copy)) return Fail(in_, *failure);
         const bool importErrors = ReportImportProblems(input, copy.importErrors);
         if (Failure failure = SetCommissioning(*copy.description, options_)) return Fail(out_, *failure);
-        bool exportProblems = false;
         std::string written = store;
-        if (savedOutput) {
-            if (const EdsResult code = copy.description->Save(); code != 0)
-                return Fail(out_, "cannot save the description: " + DescribeCode(code));
-        } else {
-            written = work_.File("output.eds");
-            const std::string errorFile = work_.File("output.ERR");
-            const ProgressBar progress("writing " + out_);
-            if (const EdsResult code = copy.description->Export(written, options_.dcf, progress); code != 0)
-                return Fail(out_, "export failed: " + DescribeCode(code));
-            exportProblems = ReportExportProblems(out_, ReadFileOrNothing(errorFile));
-        }
+        bool exportProblems = false;
+        const Failure failure =
+            savedOutput ? SaveStore(*copy.description) : ExportText(*copy.description, written, exportProblems);
+        if (failure) return Fail(out_, *failure);
         copy.description.reset();
         if (std::rename(written.c_str(), out_.c_str()) != 0)
             return Fail(out_, std::string("cannot write: ") + std::strerror(errno));
@@ -95,6 +87,23 @@ private:
     int Fail(const std::string& file, const std::string& cause) const {
         ReportFailure(file, cause);
         return kExitFailure;
+    }
+
+    static Failure SaveStore(Description& description) {
+        if (const EdsResult code = description.Save(); code != 0)
+            return "cannot save the description: " + DescribeCode(code);
+        return std::nullopt;
+    }
+
+    // Exports into the work directory; written is set to the text file.
+    Failure ExportText(Description& description, std::string& written, bool& problems) {
+        written = work_.File("output.eds");
+        const std::string errorFile = work_.File("output.ERR");
+        const ProgressBar progress("writing " + out_);
+        if (const EdsResult code = description.Export(written, options_.dcf, progress); code != 0)
+            return "export failed: " + DescribeCode(code);
+        problems = ReportExportProblems(out_, ReadFileOrNothing(errorFile));
+        return std::nullopt;
     }
 
     // Lists the import's problems; true when there were errors among them.

@@ -98,8 +98,8 @@ std::optional<SectionName> ClassifyObjectRest(uint16_t index, std::string_view r
             sub = sub * 16 + *HexDigit(c);
             if (sub > 0xFF) return std::nullopt;
         }
-        char suffix[8];
-        std::snprintf(suffix, sizeof suffix, "sub%lX", sub);
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "sub%X", static_cast<unsigned>(sub));
         return ObjectSection(SectionKind::SubObject, index, static_cast<uint8_t>(sub), suffix);
     }
     if (EqualNoCase(rest, "ObjectLinks")) return ObjectSection(SectionKind::ObjectLinks, index, 0, "ObjectLinks");
