@@ -93,6 +93,20 @@ TEST(Check, LeavesNoErrorFileBesideTheInput) {
     EXPECT_EQ(temp.Listing(), std::vector<std::string>{});
 }
 
+TEST(Check, ErrorsOfASectionGivenTwiceAtTheirOwnOccurrence) {
+    ScratchDir dir;
+    WriteFile(dir / "twice.eds",
+              "[MandatoryObjects]\nSupportedObjects=1\n1=0x1000\n"
+              "[1000]\nParameterName=Device type\nAccessType=bad\nDataType=0x0007\n"
+              "[1000]\nParameterName=Device type\nDataType=0x0007\nAccessType=worse\n");
+    const ProgramRun run = RunVantor({"check", "twice.eds"}, {dir.path(), {}, false});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "twice.eds:6: error: [1000] AccessType: invalid data value\n"
+              "twice.eds:8: warning: [1000] duplicate section (also at line 4); this later one replaces it\n"
+              "twice.eds:11: error: [1000] AccessType: invalid data value\n");
+}
+
 TEST(Check, JsonHoldsEveryFileInOneDocument) {
     const ProgramRun run = CheckFixtures({"--format", "json", "errors.eds", "absent.eds"});
     EXPECT_EQ(run.status, 2);

@@ -23,34 +23,63 @@ std::vector<std::string_view> SplitAtSeparators(std::string_view text) {
     return parts;
 }
 
-// The section a name of the error file stands for: the sub-index values of a
-// compact object come from its main section.
-const TextSection* SectionOf(std::string_view name, const EdsText& text) {
-    if (name.empty()) return nullptr;
-    if (const TextSection* section = text.Find(name)) return section;
-    const SectionName classified = ClassifySectionName(name);
-    if (IsObjectSection(classified.kind)) return text.Object(classified.index);
-    return nullptr;
-}
+// Places the error lines. A section given twice is read twice, so the n-th
+// error on a key of a section belongs to the n-th occurrence of the section
+// that holds the key.
+class ErrorLocator {
+public:
+    explicit ErrorLocator(const EdsText& text) : text_(text) {}
 
-Problem ReadErrorLine(std::string_view line, const EdsText& text) {
-    Problem problem;
-    problem.severity = Severity::Error;
-    std::vector<std::string_view> parts = SplitAtSeparators(line.substr(kErrorPrefix.size()));
-    problem.message = std::string(parts.back());
-    parts.pop_back();
-    // The section part is missing when the set had no name; tell by whether it names a section.
-    if (!parts.empty() && (parts.size() >= 2 || SectionOf(parts.front(), text))) {
-        problem.section = std::string(parts.front());
-        parts.erase(parts.begin());
+    Problem Read(std::string_view line) {
+        Problem problem;
+        problem.severity = Severity::Error;
+        std::vector<std::string_view> parts = SplitAtSeparators(line.substr(kErrorPrefix.size()));
+        problem.message = std::string(parts.back());
+        parts.pop_back();
+        // The section part is missing when the set had no name; tell by whether it names a section.
+        if (!parts.empty() && (parts.size() >= 2 || !Occurrences(parts.front()).empty())) {
+            problem.section = std::string(parts.front());
+            parts.erase(parts.begin());
+        }
+        for (std::size_t i = 0; i < parts.size(); ++i) problem.key += (i ? ": " : "") + std::string(parts[i]);
+        problem.line = LineOf(problem.section, problem.key);
+        return problem;
     }
-    for (std::size_t i = 0; i < parts.size(); ++i) problem.key += (i ? ": " : "") + std::string(parts[i]);
-    if (const TextSection* section = SectionOf(problem.section, text)) {
-        const TextEntry* entry = problem.key.empty() ? nullptr : section->Find(problem.key);
-        problem.line = entry ? entry->line : section->headerLine;
+
+private:
+    // The sections an error-file name stands for, in file order: the values
+    // of a compact object's sub-indexes come from its main section.
+    std::vector<const TextSection*> Occurrences(std::string_view name) const {
+        std::vector<const TextSection*> found;
+        if (name.empty()) return found;
+        const std::string folded = FoldCase(name);
+        for (const TextSection& section : text_.sections())
+            if (section.name.kind != SectionKind::Unknown && FoldCase(section.name.canonical) == folded)
+                found.push_back(&section);
+        if (found.empty()) {
+            const SectionName classified = ClassifySectionName(name);
+            if (const TextSection* object = IsObjectSection(classified.kind) ? text_.Object(classified.index) : nullptr)
+                found.push_back(object);
+        }
+        return found;
     }
-    return problem;
-}
+
+    int LineOf(const std::string& section, const std::string& key) {
+        const std::vector<const TextSection*> occurrences = Occurrences(section);
+        if (occurrences.empty()) return 0;
+        const int wanted = ++errorsPerKey_[FoldCase(section) + "\n" + FoldCase(key)];
+        int seen = 0;
+        for (const TextSection* occurrence : occurrences)
+            if (const TextEntry* entry = key.empty() ? nullptr : occurrence->Find(key); entry && ++seen == wanted)
+                return entry->line;
+        const TextSection& last = *occurrences.back();
+        const TextEntry* entry = key.empty() ? nullptr : last.Find(key);
+        return entry ? entry->line : last.headerLine;
+    }
+
+    const EdsText& text_;
+    std::map<std::string, int> errorsPerKey_;
+};
 
 // Notes about whole sections that the import dropped, such as "Unknown
 // section skipped: [Tools]": warnings at the header of the section named in
@@ -84,11 +113,12 @@ private:
 
 Problems LocateImportErrors(std::string_view errorFile, const EdsText& text) {
     Problems problems;
+    ErrorLocator errors(text);
     SectionNotes notes(text);
     ForEachLine(errorFile, [&](std::string_view line, int) {
         line = TrimBlanks(line);
         if (line.starts_with(kErrorPrefix))
-            problems.push_back(ReadErrorLine(line, text));
+            problems.push_back(errors.Read(line));
         else if (!line.empty())
             if (auto note = notes.Read(line)) problems.push_back(*note);
     });
