@@ -11,13 +11,13 @@ namespace {
 enum class Kind { FileInfo, DeviceInfo, DummyUsage, Reserved3, Object, Reserved5, DynSegment, Other };
 
 Kind KindOf(const GUID& kind) {
-    if (kind == kFileInfoRecord) return Kind::FileInfo;
-    if (kind == kDeviceInfoRecord) return Kind::DeviceInfo;
-    if (kind == kDummyUsageRecord) return Kind::DummyUsage;
-    if (kind == kReservedRecord3) return Kind::Reserved3;
-    if (kind == kObjectRecord) return Kind::Object;
-    if (kind == kReservedRecord5) return Kind::Reserved5;
-    if (kind == kDynSegmentRecord) return Kind::DynSegment;
+    if (kind == kKindFileInfo) return Kind::FileInfo;
+    if (kind == kKindDeviceInfo) return Kind::DeviceInfo;
+    if (kind == kKindDummyUsage) return Kind::DummyUsage;
+    if (kind == kKindReserved3) return Kind::Reserved3;
+    if (kind == kKindObject) return Kind::Object;
+    if (kind == kKindReserved5) return Kind::Reserved5;
+    if (kind == kKindDynSegment) return Kind::DynSegment;
     return Kind::Other;
 }
 

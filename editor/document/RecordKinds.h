@@ -15,16 +15,16 @@ constexpr GUID RecordKindId(uint32_t first) {
 }  // namespace detail
 
 // Key ignored.
-inline constexpr GUID kFileInfoRecord = detail::RecordKindId(0xDDDDDCA0);
-inline constexpr GUID kDeviceInfoRecord = detail::RecordKindId(0xDDDDDCA1);
-inline constexpr GUID kDummyUsageRecord = detail::RecordKindId(0xDDDDDCA2);
+inline constexpr GUID kKindFileInfo = detail::RecordKindId(0xDDDDDCA0);
+inline constexpr GUID kKindDeviceInfo = detail::RecordKindId(0xDDDDDCA1);
+inline constexpr GUID kKindDummyUsage = detail::RecordKindId(0xDDDDDCA2);
 // Reserved kinds without a record; answered with "not implemented".
-inline constexpr GUID kReservedRecord3 = detail::RecordKindId(0xDDDDDCA3);
-inline constexpr GUID kReservedRecord5 = detail::RecordKindId(0xDDDDDCA5);
+inline constexpr GUID kKindReserved3 = detail::RecordKindId(0xDDDDDCA3);
+inline constexpr GUID kKindReserved5 = detail::RecordKindId(0xDDDDDCA5);
 // Key: ObjectKey(index, sub-index).
-inline constexpr GUID kObjectRecord = detail::RecordKindId(0xDDDDDCA4);
+inline constexpr GUID kKindObject = detail::RecordKindId(0xDDDDDCA4);
 // Key: the segment number, 1 to 512.
-inline constexpr GUID kDynSegmentRecord = detail::RecordKindId(0xDDDDDCA6);
+inline constexpr GUID kKindDynSegment = detail::RecordKindId(0xDDDDDCA6);
 
 // The sub-index that addresses an object's main entry.
 inline constexpr unsigned kMainEntry = 255;

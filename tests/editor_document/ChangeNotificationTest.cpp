@@ -145,10 +145,10 @@ TEST(EdsObserver, RecordOperationsWhileDetachedAnswerNotAttached) {
     Events events;
     RecordingObserver view("view", events);
     EdsObjectRecord record{};
-    EXPECT_EQ(view.GetRecord(kObjectRecord, ObjectKey(0x1000, 0), &record), 0x8000000Au);
-    EXPECT_EQ(view.SetRecord(kObjectRecord, ObjectKey(0x1000, 0), &record), 0x8000000Au);
-    EXPECT_EQ(view.AddRecord(kFileInfoRecord, 0, &record), 0x8000000Au);
-    EXPECT_EQ(view.RemoveRecord(kDynSegmentRecord, 1), 0x8000000Au);
+    EXPECT_EQ(view.GetRecord(kKindObject, ObjectKey(0x1000, 0), &record), 0x8000000Au);
+    EXPECT_EQ(view.SetRecord(kKindObject, ObjectKey(0x1000, 0), &record), 0x8000000Au);
+    EXPECT_EQ(view.AddRecord(kKindFileInfo, 0, &record), 0x8000000Au);
+    EXPECT_EQ(view.RemoveRecord(kKindDynSegment, 1), 0x8000000Au);
 }
 
 TEST(EdsObserver, DefaultsReportAViewWithoutEdits) {

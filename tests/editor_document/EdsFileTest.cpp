@@ -117,13 +117,13 @@ TEST_F(EdsFileTest, RemovingASectionAnswersZeroAndChangesNothing) {
     ASSERT_TRUE(document);
     ASSERT_EQ(document->SaveEds(temp_.PathOf("saved.eds")), 0u);
     EdsFileInfoRecord before{}, after{};
-    ASSERT_EQ(document->GetRecord(kFileInfoRecord, 0, &before), 0u);
+    ASSERT_EQ(document->GetRecord(kKindFileInfo, 0, &before), 0u);
 
-    EXPECT_EQ(document->RemoveRecord(kFileInfoRecord, 0), 0u);
-    EXPECT_EQ(document->RemoveRecord(kDeviceInfoRecord, 0), 0u);
-    EXPECT_EQ(document->RemoveRecord(kDummyUsageRecord, 0), 0u);
+    EXPECT_EQ(document->RemoveRecord(kKindFileInfo, 0), 0u);
+    EXPECT_EQ(document->RemoveRecord(kKindDeviceInfo, 0), 0u);
+    EXPECT_EQ(document->RemoveRecord(kKindDummyUsage, 0), 0u);
     EXPECT_FALSE(document->Modified());
-    ASSERT_EQ(document->GetRecord(kFileInfoRecord, 0, &after), 0u);
+    ASSERT_EQ(document->GetRecord(kKindFileInfo, 0, &after), 0u);
     EXPECT_EQ(BytesOf(&before, sizeof before), BytesOf(&after, sizeof after));
 }
 
@@ -134,13 +134,13 @@ TEST_F(EdsFileTest, ReservedAndUnknownKindsAnswerWithoutTouchingTheDescription) 
     EdsObjectRecord record{};
     constexpr GUID kUnknown = {0x12345678, 0x1, 0x2, {3, 4, 5, 6, 7, 8, 9, 10}};
 
-    EXPECT_EQ(document->AddRecord(kReservedRecord3, 0, &record), kNotImplemented);
-    EXPECT_EQ(document->SetRecord(kReservedRecord3, 0, &record), kNotImplemented);
-    EXPECT_EQ(document->GetRecord(kReservedRecord3, 0, &record), kNotImplemented);
-    EXPECT_EQ(document->RemoveRecord(kReservedRecord3, 0), 0u);
-    EXPECT_EQ(document->AddRecord(kReservedRecord5, 0, &record), kNotImplemented);
-    EXPECT_EQ(document->GetRecord(kReservedRecord5, 0, &record), kNotImplemented);
-    EXPECT_EQ(document->RemoveRecord(kReservedRecord5, 0), kNotImplemented);
+    EXPECT_EQ(document->AddRecord(kKindReserved3, 0, &record), kNotImplemented);
+    EXPECT_EQ(document->SetRecord(kKindReserved3, 0, &record), kNotImplemented);
+    EXPECT_EQ(document->GetRecord(kKindReserved3, 0, &record), kNotImplemented);
+    EXPECT_EQ(document->RemoveRecord(kKindReserved3, 0), 0u);
+    EXPECT_EQ(document->AddRecord(kKindReserved5, 0, &record), kNotImplemented);
+    EXPECT_EQ(document->GetRecord(kKindReserved5, 0, &record), kNotImplemented);
+    EXPECT_EQ(document->RemoveRecord(kKindReserved5, 0), kNotImplemented);
     EXPECT_EQ(document->AddRecord(kUnknown, 0, &record), kNotImplemented);
     EXPECT_EQ(document->SetRecord(kUnknown, 0, &record), kNotImplemented);
     EXPECT_EQ(document->GetRecord(kUnknown, 0, &record), 0x80004002u);
@@ -159,28 +159,28 @@ TEST_F(EdsFileTest, ObjectTypesTravelOneLowerAndComeBackUnchanged) {
     variable.AccessType = 4;  // rw
     variable.DataType = 7;
     const auto sent = BytesOf(&variable, sizeof variable);
-    ASSERT_EQ(document->AddRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry), &variable), 0u);
+    ASSERT_EQ(document->AddRecord(kKindObject, ObjectKey(0x2000, kMainEntry), &variable), 0u);
     EXPECT_EQ(BytesOf(&variable, sizeof variable), sent) << "the caller's record is left as it was";
     EXPECT_TRUE(document->Modified());
 
     EdsObjectRecord read{};
-    ASSERT_EQ(document->GetRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry), &read), 0u);
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x2000, kMainEntry), &read), 0u);
     EXPECT_EQ(read.ObjectType, 8);
     EXPECT_EQ(read.AccessType, 4);
     EXPECT_STREQ(read.ParameterName, "Probe value");
 
     // A record read and written back unchanged reads back the same.
-    ASSERT_EQ(document->SetRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry), &read), 0u);
+    ASSERT_EQ(document->SetRecord(kKindObject, ObjectKey(0x2000, kMainEntry), &read), 0u);
     EdsObjectRecord again{};
-    ASSERT_EQ(document->GetRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry), &again), 0u);
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x2000, kMainEntry), &again), 0u);
     EXPECT_EQ(BytesOf(&again, sizeof again), BytesOf(&read, sizeof read));
 
     std::vector<uint16_t> indexes;
     ASSERT_EQ(document->AllObjects(indexes), 0u);
     EXPECT_NE(std::find(indexes.begin(), indexes.end(), 0x2000), indexes.end());
 
-    ASSERT_EQ(document->RemoveRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry)), 0u);
-    EXPECT_NE(document->GetRecord(kObjectRecord, ObjectKey(0x2000, kMainEntry), &read), 0u);
+    ASSERT_EQ(document->RemoveRecord(kKindObject, ObjectKey(0x2000, kMainEntry)), 0u);
+    EXPECT_NE(document->GetRecord(kKindObject, ObjectKey(0x2000, kMainEntry), &read), 0u);
 }
 
 TEST_F(EdsFileTest, TheEditorsEmptyTypesTravelAsTheLibrarysUnsetValues) {
@@ -189,10 +189,10 @@ TEST_F(EdsFileTest, TheEditorsEmptyTypesTravelAsTheLibrarysUnsetValues) {
     EdsObjectRecord untyped{};
     std::strcpy(untyped.ParameterName, "Untyped");
     untyped.DataType = 7;  // ObjectType and AccessType 0: "<empty>"
-    ASSERT_EQ(document->AddRecord(kObjectRecord, ObjectKey(0x2001, kMainEntry), &untyped), 0u);
+    ASSERT_EQ(document->AddRecord(kKindObject, ObjectKey(0x2001, kMainEntry), &untyped), 0u);
     EdsObjectRecord read{};
     read.ObjectType = read.AccessType = 0x55;
-    ASSERT_EQ(document->GetRecord(kObjectRecord, ObjectKey(0x2001, kMainEntry), &read), 0u);
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x2001, kMainEntry), &read), 0u);
     EXPECT_EQ(read.ObjectType, 0);
     EXPECT_EQ(read.AccessType, 0);
 }
@@ -205,18 +205,18 @@ TEST_F(EdsFileTest, SegmentFiveHundredTwelveIsReachableAndItsDirectionConverts) 
     segment.Dir = 6;  // rww
     segment.RangeStart = 0xA200;
     segment.RangeEnd = 0xA23F;
-    ASSERT_EQ(document->AddRecord(kDynSegmentRecord, 512, &segment), 0u);
+    ASSERT_EQ(document->AddRecord(kKindDynSegment, 512, &segment), 0u);
     EXPECT_EQ(segment.Dir, 6);
 
     EdsDynSegmentRecord read{};
-    ASSERT_EQ(document->GetRecord(kDynSegmentRecord, 512, &read), 0u);
+    ASSERT_EQ(document->GetRecord(kKindDynSegment, 512, &read), 0u);
     EXPECT_EQ(read.Dir, 6);
     EXPECT_EQ(read.RangeStart, 0xA200);
 
     std::vector<uint16_t> segments;
     ASSERT_EQ(document->AllSegments(segments), 0u);
     EXPECT_EQ(segments, std::vector<uint16_t>{512});
-    EXPECT_EQ(document->GetRecord(kDynSegmentRecord, 1, &read), ERROR_INVALID_SEGMENT_NUMBER);
+    EXPECT_EQ(document->GetRecord(kKindDynSegment, 1, &read), ERROR_INVALID_SEGMENT_NUMBER);
 }
 
 TEST_F(EdsFileTest, AnImportWithBadValuesSucceedsUnmodifiedAndReportsProgress) {
@@ -234,7 +234,7 @@ TEST_F(EdsFileTest, AnImportWithBadValuesSucceedsUnmodifiedAndReportsProgress) {
     EXPECT_EQ(percents.back(), 100);
 
     EdsDeviceInfoRecord device{};
-    ASSERT_EQ(document->GetRecord(kDeviceInfoRecord, 0, &device), 0u);
+    ASSERT_EQ(document->GetRecord(kKindDeviceInfo, 0, &device), 0u);
     EXPECT_STREQ(device.VendorName, "Corvane");
 }
 

@@ -1,0 +1,44 @@
+#include "editor/ui/FailureReport.h"
+
+#include <exception>
+#include <new>
+#include <string>
+
+#include "editor/document/SystemError.h"
+#include "editor/ui/Messages.h"
+
+namespace brenmoor {
+namespace {
+
+// "<what failed>:\n<system text> !", the system text without its period.
+QString SystemFailureText(const SystemError& error) {
+    std::string reason = SystemErrorText(error.Code());
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    return QString::fromUtf8(error.what()) + QStringLiteral(":\n") + QString::fromUtf8(reason) + QStringLiteral(" !");
+}
+
+QString CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const SystemError& error) {
+        return SystemFailureText(error);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Not enough memory !");
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what()) + QStringLiteral(" !");
+    } catch (...) {
+        return QStringLiteral("Unexpected error !");
+    }
+}
+
+}  // namespace
+
+void ReportCurrentException(QWidget* parent) noexcept {
+    try {
+        ErrorMessage(CurrentExceptionText(), parent);
+    } catch (...) {
+        // Nothing is left to tell the user with.
+    }
+}
+
+}  // namespace brenmoor
