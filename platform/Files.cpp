@@ -1,7 +1,6 @@
 #include "vantor/platform/files.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,15 +9,18 @@
 #include <string>
 
 #include "FileTable.h"
+#include "LockedOpen.h"
 #include "vantor/platform/lasterror.h"
 
+using vantor::files::Disposition;
 using vantor::files::FileTable;
+using vantor::files::LockDescriptor;
+using vantor::files::LockedDescriptor;
+using vantor::files::LockKind;
 using vantor::files::OpenFile;
+using vantor::files::OpenLocked;
 
 namespace {
-
-constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
-constexpr int kCreateAttempts = 16;
 
 BOOL Fail(DWORD error) {
     SetLastError(error);
@@ -49,57 +51,29 @@ DWORD ErrorForPath(const char* path, int err) {
     return DirectoryExists(name.substr(0, slash)) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }
 
-int OpenRetrying(const char* path, int flags) {
-    int fd;
-    do fd = ::open(path, flags, kNewFileMode);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Opens an existing file or creates a new one; existed tells which.
-int OpenOrCreate(const char* path, int flags, bool& existed) {
-    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-        int fd = OpenRetrying(path, flags);
-        if (fd >= 0 || errno != ENOENT) {
-            existed = true;
-            return fd;
-        }
-        fd = OpenRetrying(path, flags | O_CREAT | O_EXCL);
-        if (fd >= 0 || errno != EEXIST) {
-            existed = false;
-            return fd;
-        }
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-int OpenForDisposition(const char* path, int flags, DWORD disposition, bool& existed) {
-    switch (disposition) {
-    case CREATE_NEW: existed = false; return OpenRetrying(path, flags | O_CREAT | O_EXCL);
+Disposition DispositionOf(DWORD creationDisposition) {
+    switch (creationDisposition) {
+    case CREATE_NEW: return Disposition::CreateNew;
     case OPEN_EXISTING:
-    case TRUNCATE_EXISTING: existed = true; return OpenRetrying(path, flags);
-    default: return OpenOrCreate(path, flags, existed);
+    case TRUNCATE_EXISTING: return Disposition::OpenExisting;
+    default: return Disposition::OpenOrCreate;
     }
 }
 
-int LockRetrying(int fd, int operation) {
-    int rc;
-    do rc = ::flock(fd, operation | LOCK_NB);
-    while (rc != 0 && errno == EINTR);
-    return rc;
+// The error of a failed open: a lock held elsewhere is a sharing violation.
+DWORD ErrorOfOpen(const char* path, int err) {
+    if (err == EEXIST) return ERROR_FILE_EXISTS;
+    if (err == EWOULDBLOCK) return ERROR_SHARING_VIOLATION;
+    if (err == EISDIR) return ERROR_ACCESS_DENIED;
+    return ErrorForPath(path, err);
 }
 
-DWORD ErrorOfLock(int err) { return err == EWOULDBLOCK ? ERROR_SHARING_VIOLATION : Win32ErrorFromErrno(err); }
-
-// Takes the lock of the share mode and truncates when asked; a file held
-// exclusively elsewhere is left untouched. Returns the error or 0.
-DWORD PrepareOpenedFile(int fd, DWORD shareMode, bool truncate, bool& isRegular) {
+// Truncates when asked and makes the descriptor blocking again. Returns the
+// error or 0.
+DWORD PrepareOpenedFile(int fd, bool truncate, bool& isRegular) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return Win32ErrorFromErrno(errno);
-    if (S_ISDIR(st.st_mode)) return ERROR_ACCESS_DENIED;
     isRegular = S_ISREG(st.st_mode);
-    if (LockRetrying(fd, shareMode == 0 ? LOCK_EX : LOCK_SH) != 0) return ErrorOfLock(errno);
     if (truncate && isRegular && ::ftruncate(fd, 0) != 0) return Win32ErrorFromErrno(errno);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -145,20 +119,24 @@ HANDLE CreateFileA(const char* lpFileName, DWORD dwDesiredAccess, DWORD dwShareM
     if (dwCreationDisposition == TRUNCATE_EXISTING && !canWrite) return FailHandle(ERROR_INVALID_PARAMETER);
 
     // Non-blocking while opening, so that a FIFO cannot hang the open.
+    // A file held without sharing elsewhere is left untouched: the lock comes
+    // before any truncation.
     const int flags = AccessFlags(canRead, canWrite) | O_CLOEXEC | O_NONBLOCK;
-    bool existed = false;
-    const int fd = OpenForDisposition(lpFileName, flags, dwCreationDisposition, existed);
-    if (fd < 0) return FailHandle(errno == EEXIST ? ERROR_FILE_EXISTS : ErrorForPath(lpFileName, errno));
+    const LockKind lock = dwShareMode == 0 ? LockKind::Exclusive : LockKind::Shared;
+    LockedDescriptor opened;
+    if (const int err = OpenLocked(lpFileName, flags, DispositionOf(dwCreationDisposition), lock, opened); err != 0)
+        return FailHandle(ErrorOfOpen(lpFileName, err));
+    const bool existed = !opened.created;
 
     const bool truncate =
         dwCreationDisposition == TRUNCATE_EXISTING || (dwCreationDisposition == CREATE_ALWAYS && existed);
     bool isRegular = false;
-    const DWORD error = PrepareOpenedFile(fd, dwShareMode, truncate, isRegular);
+    const DWORD error = PrepareOpenedFile(opened.fd, truncate, isRegular);
     if (error != 0) {
-        ::close(fd);
+        ::close(opened.fd);
         return FailHandle(error);
     }
-    HANDLE handle = FileTable::Instance().Add(std::make_unique<OpenFile>(fd, canRead, canWrite, isRegular));
+    HANDLE handle = FileTable::Instance().Add(std::make_unique<OpenFile>(opened.fd, canRead, canWrite, isRegular));
     const bool reportsExisting =
         existed && (dwCreationDisposition == CREATE_ALWAYS || dwCreationDisposition == OPEN_ALWAYS);
     SetLastError(reportsExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -270,9 +248,9 @@ namespace {
 bool HeldExclusively(const char* path) {
     struct stat st {};
     if (::lstat(path, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    const int fd = OpenRetrying(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return false;
-    const bool held = LockRetrying(fd, LOCK_SH) != 0 && errno == EWOULDBLOCK;
+    const bool held = LockDescriptor(fd, LockKind::Shared) == EWOULDBLOCK;
     ::close(fd);
     return held;
 }

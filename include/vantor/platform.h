@@ -1,7 +1,14 @@
-// The platform layer: the Windows-named services that the library and the
-// editor are written against.
-#pragma once
+/*
+ * The platform layer: the Windows-named services that the library and the
+ * editor are written against. Compiled as C, this header gives the functions
+ * a C caller of the library needs (capi.h); C++ gets everything.
+ */
+#ifndef VANTOR_PLATFORM_H
+#define VANTOR_PLATFORM_H
 
+#include "vantor/platform/capi.h"
+
+#ifdef __cplusplus
 #include "vantor/platform/wintypes.h"
 #include "vantor/platform/blocks.h"
 #include "vantor/platform/codepage.h"
@@ -10,3 +17,6 @@
 #include "vantor/platform/lasterror.h"
 #include "vantor/platform/oledate.h"
 #include "vantor/platform/storage.h"
+#endif
+
+#endif /* VANTOR_PLATFORM_H */

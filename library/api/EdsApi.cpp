@@ -25,6 +25,7 @@ EdsResult StartDescription(IStorage& root, StartStep start, EdsHandle& started) 
     if (!h) return kOutOfMemory;
     EdsResult code = NewFileStg(h->fileStg);
     if (code == kSuccess) code = start(*h->fileStg, root);
+    if (code == kSuccess && !Publish(h)) code = kOutOfMemory;
     if (code != kSuccess) {
         DestroyHandle(h);
         return code;
@@ -74,9 +75,7 @@ EdsResult eds_SaveFile(EdsHandle h) {
     return RunFrame(h, {}, [&](CEdsFileStg& fileStg) { return SaveFileStg(fileStg); });
 }
 
-void eds_CloseFile(EdsHandle h) {
-    if (FileStgOf(h)) DestroyHandle(h);
-}
+void eds_CloseFile(EdsHandle h) { DeleteFileStg(ReleaseIfLive(h)); }
 
 EdsResult eds_ImportEDS(EdsHandle h, const char* path, EdsProgressProc callback, intptr_t context) {
     return RunFrame(h, {path}, [&](CEdsFileStg& fileStg) {

@@ -1,4 +1,4 @@
-// The block behind an EdsHandle and its validity check.
+// The block behind an EdsHandle, the set of live handles and the validity check.
 #pragma once
 
 #include "vantor/vantor.h"
@@ -16,14 +16,24 @@ struct EdsHandleBlock {
 
 namespace vantor::api {
 
-// The file storage object of a live handle; null when h is null, does not
-// carry the signature or holds no storage object.
+// The file storage object of a live handle; null when h is not one of the
+// handles handed out and not yet closed. A value that is not live is never
+// dereferenced, so stale, closed and foreign pointers are safe to pass.
 CEdsFileStg* FileStgOf(EdsHandle h);
 
-// A new block carrying the signature and no storage object; null when memory runs out.
+// A new block carrying the signature and no storage object; null when memory
+// runs out. The block is not live until Publish.
 EdsHandle NewHandle();
 
-// Clears both words of h and frees the block; returns the storage object it held.
+// Makes a fully built handle live; false when memory runs out (h stays unpublished).
+bool Publish(EdsHandle h);
+
+// Withdraws h from the live handles, clears both words and frees the block;
+// returns the storage object it held.
 CEdsFileStg* ReleaseHandle(EdsHandle h);
+
+// Withdraws h from the live handles and releases it when it is live; null otherwise.
+// Check and withdrawal are one step, so two closes of one handle free it once.
+CEdsFileStg* ReleaseIfLive(EdsHandle h);
 
 }  // namespace vantor::api

@@ -10,9 +10,21 @@ bool HasCompoundFileSignature(std::span<const uint8_t> file) {
     return file.size() >= sizeof(kSignature) && std::equal(std::begin(kSignature), std::end(kSignature), file.begin());
 }
 
-HRESULT ParseCfbHeader(std::span<const uint8_t> file, CfbHeader& header) {
-    if (file.size() < kHeaderSize || !HasCompoundFileSignature(file)) return STG_E_INVALIDHEADER;
-    const uint8_t* p = file.data();
+namespace {
+
+// The header sector followed by every sector the allocation table has an
+// entry for; what lies beyond can belong to no stream.
+uint64_t AddressableSize(const CfbHeader& header) {
+    const uint64_t entriesPerSector = header.sectorSize / 4;
+    return (uint64_t{header.fatSectorCount} * entriesPerSector + 1) * header.sectorSize;
+}
+
+}  // namespace
+
+HRESULT ParseCfbHeader(std::span<const uint8_t> start, uint64_t fileSize, CfbHeader& header) {
+    if (start.size() < kHeaderSize || fileSize < kHeaderSize || !HasCompoundFileSignature(start))
+        return STG_E_INVALIDHEADER;
+    const uint8_t* p = start.data();
     header.majorVersion = ReadLe16(p + kMajorVersionOffset);
     const uint16_t sectorShift = ReadLe16(p + kSectorShiftOffset);
     const bool versionMatchesSectors =
@@ -23,7 +35,7 @@ HRESULT ParseCfbHeader(std::span<const uint8_t> file, CfbHeader& header) {
     if (ReadLe32(p + kMiniStreamCutoffOffset) != kMiniStreamCutoff) return STG_E_INVALIDHEADER;
 
     header.sectorSize = 1u << sectorShift;
-    if (file.size() < header.sectorSize) return STG_E_INVALIDHEADER;
+    if (fileSize < header.sectorSize) return STG_E_INVALIDHEADER;
     header.fatSectorCount = ReadLe32(p + kFatSectorCountOffset);
     header.firstDirectorySector = ReadLe32(p + kFirstDirectorySectorOffset);
     header.firstMiniFatSector = ReadLe32(p + kFirstMiniFatSectorOffset);
@@ -31,7 +43,7 @@ HRESULT ParseCfbHeader(std::span<const uint8_t> file, CfbHeader& header) {
     header.firstDifatSector = ReadLe32(p + kFirstDifatSectorOffset);
     header.difatSectorCount = ReadLe32(p + kDifatSectorCountOffset);
     for (size_t i = 0; i < kHeaderDifatEntries; ++i) header.headerDifat[i] = ReadLe32(p + kHeaderDifatOffset + 4 * i);
-    return S_OK;
+    return fileSize <= AddressableSize(header) ? S_OK : STG_E_DOCFILECORRUPT;
 }
 
 }  // namespace vantor::storage

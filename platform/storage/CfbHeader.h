@@ -23,8 +23,10 @@ struct CfbHeader {
 
 bool HasCompoundFileSignature(std::span<const uint8_t> file);
 
-// Reads and checks the header; STG_E_INVALIDHEADER when the file does not
-// start with a usable version 3 or 4 header.
-HRESULT ParseCfbHeader(std::span<const uint8_t> file, CfbHeader& header);
+// Reads and checks the header from the file's first bytes, fileSize being
+// the size of the whole file: STG_E_INVALIDHEADER when the file does not
+// start with a usable version 3 or 4 header, STG_E_DOCFILECORRUPT when the
+// file is larger than its allocation table can address.
+HRESULT ParseCfbHeader(std::span<const uint8_t> start, uint64_t fileSize, CfbHeader& header);
 
 }  // namespace vantor::storage

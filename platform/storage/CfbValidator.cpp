@@ -75,7 +75,7 @@ private:
 
 HRESULT ValidateCompoundFile(std::span<const uint8_t> file, CfbDirectory& directory) {
     CfbHeader header;
-    if (HRESULT hr = ParseCfbHeader(file, header); FAILED(hr)) return hr;
+    if (HRESULT hr = ParseCfbHeader(file, file.size(), header); FAILED(hr)) return hr;
     CfbSectors sectors(file, header);
     if (HRESULT hr = sectors.LoadAllocationTable(); FAILED(hr)) return hr;
 

@@ -1,7 +1,10 @@
 #include "storage/Docfile.h"
 
+#include "storage/CfbHeader.h"
 #include "storage/CompoundFileReader.h"
 #include "storage/CompoundFileWriter.h"
+
+#include <array>
 
 namespace vantor::storage {
 
@@ -30,10 +33,23 @@ HRESULT Docfile::Create(const std::string& path, const OpenMode& mode, std::shar
     return S_OK;
 }
 
+// A file that is not a compound file, or is larger than its header allows,
+// is refused before it is read whole.
+HRESULT Docfile::CheckHeader(const LockedFile& file) {
+    uint64_t size = 0;
+    if (HRESULT hr = file.Size(size); FAILED(hr)) return hr;
+    std::array<uint8_t, cfb::kHeaderSize> start{};
+    std::span<uint8_t> read(start);
+    if (HRESULT hr = file.ReadAt(0, read); FAILED(hr)) return hr;
+    CfbHeader header;
+    return ParseCfbHeader(read, size, header);
+}
+
 HRESULT Docfile::Open(const std::string& path, const OpenMode& mode, std::shared_ptr<Docfile>& docfile) {
     const LockKind lock = mode.canWrite || mode.denyReaders ? LockKind::Exclusive : LockKind::Shared;
     LockedFile file;
     if (HRESULT hr = LockedFile::Open(path, mode.canWrite, lock, file); FAILED(hr)) return hr;
+    if (HRESULT hr = CheckHeader(file); FAILED(hr)) return hr;
     std::vector<uint8_t> bytes;
     if (HRESULT hr = file.ReadAll(bytes); FAILED(hr)) return hr;
     std::shared_ptr<StorageElement> root;
@@ -45,12 +61,18 @@ HRESULT Docfile::Open(const std::string& path, const OpenMode& mode, std::shared
     return S_OK;
 }
 
-HRESULT Docfile::Flush() {
+HRESULT Docfile::Flush() { return Write(false); }
+
+HRESULT Docfile::Write(bool lastChance) {
     if (closed_) return STG_E_REVERTED;
     if (!writable_ || !modified_) return S_OK;
     SerializedFile serialized;
     if (HRESULT hr = WriteCompoundFile(*root_, serialized); FAILED(hr)) return hr;
-    if (HRESULT hr = file_.Replace(serialized.bytes()); FAILED(hr)) return hr;
+    HRESULT hr = file_.Replace(serialized.bytes());
+    // The folder takes no new file, but the file itself may be written: at the
+    // last release that is better than losing the changes.
+    if (hr == STG_E_ACCESSDENIED && lastChance) hr = file_.Overwrite(serialized.bytes());
+    if (FAILED(hr)) return hr;
     modified_ = false;
     return S_OK;
 }
@@ -61,8 +83,9 @@ void Docfile::Close() {
         file_.Delete();
     } else {
         // Nobody is left to hear about a failure here; callers that must
-        // know commit before the last release.
-        static_cast<void>(Flush());
+        // know commit before the last release, and a commit that failed
+        // reports it.
+        static_cast<void>(Write(true));
         file_.Close();
     }
     closed_ = true;

@@ -26,13 +26,20 @@ public:
     bool writable() const { return writable_; }
 
     void MarkModified() { modified_ = true; }
-    // Brings the file up to date when anything changed since the last write.
+    // Brings the file up to date, atomically, when anything changed since the
+    // last write; on failure the file on disk is the old one.
     HRESULT Flush();
-    // The last release of the root: deletes the file or writes it, and lets
-    // go of the tree. Objects still open on it report STG_E_REVERTED.
+    // The last release of the root: deletes the file or writes it (in place
+    // when the folder refuses a new file), and lets go of the tree. Objects
+    // still open on it report STG_E_REVERTED.
     void Close();
 
 private:
+    static HRESULT CheckHeader(const LockedFile& file);
+    // With lastChance, a file whose folder refuses the atomic replacement is
+    // written in place.
+    HRESULT Write(bool lastChance);
+
     LockedFile file_;
     std::shared_ptr<StorageElement> root_;
     bool writable_;

@@ -1,4 +1,5 @@
-// StgCreateDocfile, StgOpenStorage and StgIsStorageFile.
+// StgCreateDocfile, StgOpenStorage and StgIsStorageFile, and the storage
+// calls of C callers.
 #include "storage/CfbHeader.h"
 #include "storage/ComObject.h"
 #include "storage/Docfile.h"
@@ -80,3 +81,9 @@ HRESULT StgIsStorageFile(const WCHAR* pwcsName) {
         return HasCompoundFileSignature(std::span<const uint8_t>(signature, static_cast<size_t>(n))) ? S_OK : S_FALSE;
     });
 }
+
+HRESULT IStorage_Commit(IStorage* This, DWORD grfCommitFlags) {
+    return This ? This->Commit(grfCommitFlags) : STG_E_INVALIDPOINTER;
+}
+
+ULONG IStorage_Release(IStorage* This) { return This ? This->Release() : 0; }

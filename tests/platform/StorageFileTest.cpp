@@ -28,13 +28,6 @@ void BuildDescriptionLayout(IStorage* root) {
     for (size_t size : sizes) WriteStream(root, U16("size" + std::to_string(size)), Pattern(size, size + 5));
 }
 
-std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(StorageFileTest, ADescriptionLayoutSurvivesTheRoundTripThroughAFile) {
     TempFolder folder;
     const auto path = folder.File("description.stg");

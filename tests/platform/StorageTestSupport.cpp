@@ -37,6 +37,13 @@ TempFolder::~TempFolder() {
 
 std::u16string TempFolder::File(const std::string& name) const { return U16((path_ / name).string()); }
 
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::vector<uint8_t> Pattern(size_t size, uint32_t seed) {
     std::vector<uint8_t> bytes(size);
     uint32_t state = seed * 2654435761u + 1;

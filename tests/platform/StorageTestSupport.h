@@ -91,6 +91,9 @@ std::vector<Listed> ListElements(IStorage* storage);
 // same form.
 std::vector<std::string> DescribeTree(IStorage* storage);
 
+// The names in a folder, sorted.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder);
+
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 std::string Utf8Path(const std::u16string& path);

@@ -1,11 +1,9 @@
-// The thread's last-error value and the mapping of C library errors to the
-// Win32 error numbers.
+// The thread's last-error value (GetLastError and SetLastError, declared in
+// capi.h) and the mapping of C library errors to the Win32 error numbers.
 #pragma once
 
+#include "vantor/platform/capi.h"
 #include "vantor/platform/wintypes.h"
-
-VANTOR_PLATFORM_API DWORD GetLastError();
-VANTOR_PLATFORM_API void SetLastError(DWORD dwErrCode);
 
 // The Win32 error number for an errno value (ENOENT 2, EACCES 5, ENOSPC 112, ...).
 VANTOR_PLATFORM_API DWORD Win32ErrorFromErrno(int errnoValue);

@@ -8,6 +8,7 @@
 // replacing the old file atomically.
 #pragma once
 
+#include "vantor/platform/capi.h"
 #include "vantor/platform/wintypes.h"
 
 // Element types of STATSTG::type.
@@ -145,16 +146,5 @@ protected:
 constexpr DWORD STGMOVE_MOVE = 0;
 constexpr DWORD STGMOVE_COPY = 1;
 
-// Creates a compound file. Without STGM_CREATE an existing file fails with
-// STG_E_FILEALREADYEXISTS. A null name creates a temporary file that is
-// deleted on the last release.
-VANTOR_PLATFORM_API HRESULT StgCreateDocfile(const WCHAR* pwcsName, DWORD grfMode, DWORD reserved,
-                                                         IStorage** ppstgOpen);
-
-// Opens an existing compound file.
-VANTOR_PLATFORM_API HRESULT StgOpenStorage(const WCHAR* pwcsName, IStorage* pstgPriority,
-                                                       DWORD grfMode, SNB snbExclude, DWORD reserved,
-                                                       IStorage** ppstgOpen);
-
-// S_OK when the file is a compound file, S_FALSE when it is not, or an error.
-VANTOR_PLATFORM_API HRESULT StgIsStorageFile(const WCHAR* pwcsName);
+// StgCreateDocfile, StgOpenStorage, StgIsStorageFile and the C callers'
+// IStorage_Commit and IStorage_Release are declared in capi.h.

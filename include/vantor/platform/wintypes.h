@@ -2,32 +2,10 @@
 // values, so that code written against the Windows signatures compiles here.
 #pragma once
 
+#include "vantor/platform/basetypes.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#if defined(VANTOR_PLATFORM_BUILD)
-#define VANTOR_PLATFORM_API __attribute__((visibility("default")))
-#else
-#define VANTOR_PLATFORM_API
-#endif
-
-using HRESULT = int32_t;
-using DWORD = uint32_t;
-using ULONG = uint32_t;
-using LONG = int32_t;
-using UINT = uint32_t;
-using BOOL = int32_t;
-using BYTE = uint8_t;
-using WORD = uint16_t;
-using WCHAR = char16_t;
-using OLECHAR = char16_t;
-using LPOLESTR = OLECHAR*;
-using LPCOLESTR = const OLECHAR*;
-using BSTR = OLECHAR*;
-using LCID = DWORD;
-using HANDLE = void*;
-using DATE = double;
-using SNB = OLECHAR**;
 
 // Macros, as on Windows, so that other headers defining them agree.
 #ifndef FALSE

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FileTestSupport.h"
+
+namespace vantor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> CorpusFiles() {
+    std::vector<fs::path> files;
+    const fs::path folder = VANTOR_CORPUS_DIR;
+    std::error_code ignored;
+    if (!fs::is_directory(folder, ignored)) return files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension == ".eds" || extension == ".dcf") files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class CorpusTest : public FileStgTest {
+protected:
+    // Imports a corpus file (copied into the scratch folder, so that its
+    // error file lands there); the error file's content, or "" when none.
+    std::string ImportCopy(const fs::path& source) {
+        const std::string copy = Path(source.filename().string());
+        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        EXPECT_EQ(file_->Import(copy.c_str(), nullptr, 0), S_OK) << source;
+        const std::string errors = ReplaceExtensionOf(copy, ".Err");
+        return Exists(errors) ? ReadText(errors) : "";
+    }
+
+    static std::string ReplaceExtensionOf(const std::string& path, const std::string& extension) {
+        return fs::path(path).replace_extension(extension).string();
+    }
+
+    // A fresh description holding only the import of text.
+    std::string ReimportAndExport(const std::string& text, bool writeDcf) {
+        std::unique_ptr<CEdsFileStg> again = CEdsFileStg::Create();
+        IStorage* root = files_.Compound("again" + std::to_string(++rounds_) + ".stg");
+        EXPECT_EQ(again->InitNew(root), S_OK);
+        const std::string in = WriteText("again.eds", text);
+        EXPECT_EQ(again->Import(in.c_str(), nullptr, 0), S_OK);
+        const std::string out = Path("again-out.eds");
+        EXPECT_EQ(again->Export(out.c_str(), writeDcf, 0, nullptr), S_OK);
+        return ReadText(out);
+    }
+
+    int rounds_ = 0;
+};
+
+TEST_F(CorpusTest, EveryFileImportsAndItsExportIsAFixedPoint) {
+    const auto files = CorpusFiles();
+    if (files.empty()) GTEST_SKIP() << "no corpus at " << VANTOR_CORPUS_DIR;
+    for (const fs::path& source : files) {
+        SCOPED_TRACE(source.filename().string());
+        file_ = CEdsFileStg::Create();
+        ASSERT_EQ(file_->InitNew(files_.Compound(source.filename().string() + ".stg")), S_OK);
+        ImportCopy(source);
+        for (const bool writeDcf : {false, true}) {
+            const std::string first = Export(writeDcf);
+            ASSERT_FALSE(first.empty());
+            EXPECT_EQ(FirstDifference(ReimportAndExport(first, writeDcf), first), "")
+                << (writeDcf ? "configuration" : "plain");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantor::test
