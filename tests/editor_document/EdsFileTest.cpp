@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr EdsResult kNotImplemented = 0x80004001;
 
-// A device description with one bad value (DefaultValue of an UNSIGNED32).
+// A device description with one bad value (a VendorNumber that is no number).
 constexpr const char* kEdsWithBadValue =
     "[FileInfo]\r\n"
     "FileName=bad.eds\r\n"
@@ -31,6 +31,7 @@ constexpr const char* kEdsWithBadValue =
     "\r\n"
     "[DeviceInfo]\r\n"
     "VendorName=Corvane\r\n"
+    "VendorNumber=not a number\r\n"
     "ProductName=Probe\r\n"
     "\r\n"
     "[MandatoryObjects]\r\n"
@@ -42,7 +43,7 @@ constexpr const char* kEdsWithBadValue =
     "ObjectType=0x7\r\n"
     "DataType=0x0007\r\n"
     "AccessType=ro\r\n"
-    "DefaultValue=not a number\r\n"
+    "DefaultValue=0x00000191\r\n"
     "PDOMapping=0\r\n";
 
 class EdsFileTest : public ::testing::Test {
@@ -195,8 +196,8 @@ TEST_F(EdsFileTest, TheEditorsEmptyTypesTravelAsTheLibrarysUnsetValues) {
     EdsObjectRecord read{};
     read.ObjectType = read.AccessType = 0x55;
     ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x2001, kMainEntry), &read), 0u);
-    EXPECT_EQ(read.ObjectType, 0);
     EXPECT_EQ(read.AccessType, 0);
+    EXPECT_EQ(read.ObjectType, 8);  // the library completes an unset object type as VAR
 }
 
 TEST_F(EdsFileTest, SegmentFiveHundredTwelveIsReachableAndItsDirectionConverts) {
