@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -247,6 +248,41 @@ TEST_F(EdsFileTest, AFailedImportLeavesTheDocumentModified) {
     ASSERT_EQ(document->SaveEds(temp_.PathOf("saved.eds")), 0u);
     EXPECT_NE(document->OpenEds(temp_.PathOf("absent.eds")), 0u);
     EXPECT_TRUE(document->Modified());
+}
+
+TEST_F(EdsFileTest, ARealDeviceDescriptionOpensWithTheEditorsTypeCodesAndSavesAgain) {
+    const fs::path original = fs::path(VANTOR_CORPUS_DIR) / "canopennode_IO.eds";
+    if (!fs::exists(original)) GTEST_SKIP() << "no corpus file " << original;
+    // The import writes its error file beside the input, so it reads a copy.
+    const std::string input = temp_.PathOf("device.eds");
+    fs::copy_file(original, input);
+
+    auto document = NewDocument();
+    ASSERT_TRUE(document);
+    ASSERT_EQ(document->OpenEds(input), 0u);
+    EXPECT_FALSE(document->Modified());
+    std::vector<uint16_t> indexes;
+    ASSERT_EQ(document->AllObjects(indexes), 0u);
+    EXPECT_TRUE(std::is_sorted(indexes.begin(), indexes.end()));
+    EXPECT_NE(std::find(indexes.begin(), indexes.end(), 0x1018), indexes.end());
+
+    EdsObjectRecord identity{}, vendor{};
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x1018, kMainEntry), &identity), 0u);
+    EXPECT_EQ(identity.ObjectType, 10);  // RECORD
+    EXPECT_EQ(identity.SubNumber, 5);
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x1018, 1), &vendor), 0u);
+    EXPECT_EQ(vendor.ObjectType, 8);  // VAR
+    EXPECT_EQ(vendor.AccessType, 2);  // ro
+    EXPECT_STREQ(vendor.ParameterName, "Vendor-ID");
+
+    const std::string output = temp_.PathOf("saved.eds");
+    ASSERT_EQ(document->SaveEds(output), 0u);
+    auto reopened = NewDocument();
+    ASSERT_TRUE(reopened);
+    ASSERT_EQ(reopened->OpenEds(output), 0u);
+    std::vector<uint16_t> again;
+    ASSERT_EQ(reopened->AllObjects(again), 0u);
+    EXPECT_EQ(again, indexes);
 }
 
 class ThrowingObserver : public CEdsObserver {
