@@ -10,7 +10,7 @@
 namespace brenmoor {
 
 // Shows the exception being handled as an error message. Call it inside a
-// catch block only.
+// catch block only. Failures while a report is open are not shown again.
 void ReportCurrentException(QWidget* parent = nullptr) noexcept;
 
 // A slot that runs fn and reports whatever it throws.
