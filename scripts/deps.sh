@@ -6,7 +6,8 @@ set -eu
 PACKAGES="cmake ninja-build pkg-config g++ clang libclang-rt-14-dev
 libgsf-1-dev libglib2.0-dev
 libgtest-dev libgmock-dev libbenchmark-dev
-python3 python3-olefile binutils locales help2man"
+python3 python3-olefile binutils locales help2man
+qt6-base-dev xvfb xauth fonts-dejavu-core"
 
 missing=""
 for pkg in $PACKAGES; do
