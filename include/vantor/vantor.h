@@ -8,7 +8,8 @@
  * 13 undecodable stored data, 112 short write, 180 bad segment number, other
  * Win32 error numbers from the file system, and structured-storage status
  * values (0x80030002 not found, 0x80004001 not implemented, ...) passed up
- * unchanged. A call that returns 6 or 87 has changed nothing.
+ * unchanged. A call that returns 6 or 87 has changed nothing. A handle that
+ * was closed, or never returned by the library, answers 6 without being read.
  *
  * Argument widths: index, sub-index, data type and segment arguments are
  * 32-bit slots of which only the low 16 bits are read; the writeDcf and
@@ -16,8 +17,11 @@
  * Texts are 8-bit, Windows-1252, zero-terminated.
  *
  * Records are packed, little-endian, owned by the caller; their texts are
- * zero-terminated inside fixed arrays. Lists of 16-bit numbers are counted
- * strings (SysAllocStringLen) that the receiver frees with SysFreeString.
+ * zero-terminated inside fixed arrays, and are read only up to the end of
+ * their arrays. Lists of 16-bit numbers are counted strings
+ * (SysAllocStringLen) that the receiver frees with SysFreeString.
+ *
+ * Build with: cc prog.c $(pkg-config --cflags --libs vantor)
  */
 #ifndef VANTOR_VANTOR_H
 #define VANTOR_VANTOR_H
@@ -25,11 +29,14 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#ifdef __cplusplus
+/* The platform functions a caller needs beside these: GetLastError, the
+ * free functions SysFreeString and CoTaskMemFree, and the compound files
+ * (StgCreateDocfile, StgOpenStorage, IStorage_Commit, IStorage_Release). */
 #include "vantor/platform.h"
+
+#ifdef __cplusplus
 #define VANTOR_STATIC_ASSERT(condition, message) static_assert(condition, message)
 #else
-struct IStorage;
 #define VANTOR_STATIC_ASSERT(condition, message) _Static_assert(condition, message)
 #endif
 
@@ -54,12 +61,9 @@ typedef struct EdsHandleBlock* EdsHandle;
 /* Result code of the exports. */
 typedef uint32_t EdsResult;
 
-/* Length-counted block of 16-bit numbers (an OLE string, BSTR). */
-#ifdef __cplusplus
+/* Length-counted block of 16-bit numbers (an OLE string, BSTR): its length
+ * is SysStringLen, and the receiver frees it with SysFreeString. */
 typedef BSTR EdsNumberList;
-#else
-typedef uint16_t* EdsNumberList;
-#endif
 
 /* Progress of an import or export: percent 0 to 100 and the caller's context. */
 typedef void(VANTOR_CALL* EdsProgressProc)(int32_t percent, intptr_t context);
@@ -307,10 +311,12 @@ VANTOR_API int32_t VANTOR_CALL eds_StrToCopType2(uint32_t dataType, const char* 
 
 /* Builds an empty description in root. Null on failure, with the code as the
  * thread's last error (87 for a null root). The root must outlive the handle. */
-VANTOR_API EdsHandle VANTOR_CALL eds_CreateFile(struct IStorage* root);
+VANTOR_API EdsHandle VANTOR_CALL eds_CreateFile(IStorage* root);
 /* Opens the description stored earlier in root; failures as eds_CreateFile. */
-VANTOR_API EdsHandle VANTOR_CALL eds_OpenExFile(struct IStorage* root);
-/* Writes what is held in memory into the root; does not commit the root. */
+VANTOR_API EdsHandle VANTOR_CALL eds_OpenExFile(IStorage* root);
+/* Writes what is held in memory into the root; does not commit the root
+ * (IStorage_Commit reports whether the file could be written). A failed save
+ * leaves the handle usable. */
 VANTOR_API EdsResult VANTOR_CALL eds_SaveFile(EdsHandle h);
 /* Releases everything behind h without saving; an invalid handle is ignored. */
 VANTOR_API void VANTOR_CALL eds_CloseFile(EdsHandle h);
@@ -357,7 +363,8 @@ VANTOR_API EdsResult VANTOR_CALL eds_SetDeviceCom(EdsHandle h, const EdsDeviceCo
 /* *text: the comment lines joined by CR LF, or null when there are none; the
  * caller frees it with CoTaskMemFree. */
 VANTOR_API EdsResult VANTOR_CALL eds_GetComments(EdsHandle h, char** text);
-/* Replaces the comment lines by the lines of text; null removes them all. */
+/* Replaces the comment lines by the lines of text, cut at CR LF, LF or a lone
+ * CR, each without its trailing blanks; null removes them all. */
 VANTOR_API EdsResult VANTOR_CALL eds_SetComments(EdsHandle h, const char* text);
 
 /* ---- Objects -------------------------------------------------------------

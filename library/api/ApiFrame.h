@@ -37,14 +37,15 @@ Result WithoutThrowing(Call&& call, Result outOfMemory, Result other) noexcept {
 }
 
 // The frame of an export that takes a handle: 6 for a bad handle, then 87 for
-// a null pointer among required, then work(fileStg).
+// a null pointer among required, then work(fileStg), whose HRESULT or Win32
+// code is passed on as it is.
 template <typename Work>
 EdsResult RunFrame(EdsHandle h, std::initializer_list<const void*> required, Work&& work) noexcept {
     CEdsFileStg* fileStg = FileStgOf(h);
     if (!fileStg) return kInvalidHandle;
     for (const void* pointer : required)
         if (!pointer) return kInvalidParameter;
-    return WithoutThrowing([&]() -> EdsResult { return work(*fileStg); }, kOutOfMemory, kUnexpected);
+    return WithoutThrowing([&] { return static_cast<EdsResult>(work(*fileStg)); }, kOutOfMemory, kUnexpected);
 }
 
 }  // namespace vantor::api

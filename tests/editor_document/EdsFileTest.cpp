@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "PrivateTempDir.h"
 #include "editor/document/EdsFile.h"
+#include "editor/document/EdsObserver.h"
 #include "editor/document/RecordKinds.h"
 #include "editor/document/SystemError.h"
 
@@ -244,6 +246,60 @@ TEST_F(EdsFileTest, AFailedImportLeavesTheDocumentModified) {
     ASSERT_EQ(document->SaveEds(temp_.PathOf("saved.eds")), 0u);
     EXPECT_NE(document->OpenEds(temp_.PathOf("absent.eds")), 0u);
     EXPECT_TRUE(document->Modified());
+}
+
+class ThrowingObserver : public CEdsObserver {
+public:
+    void OnAttach() override {
+        if (throwOnAttach) throw std::runtime_error("attach");
+    }
+    void OnDetach() override {
+        if (throwOnDetach) throw std::runtime_error("detach");
+    }
+    bool throwOnAttach = false;
+    bool throwOnDetach = false;
+};
+
+TEST_F(EdsFileTest, SetStoreReportsThrowingAttachAndDetachAsEFail) {
+    auto document = NewDocument();
+    ASSERT_TRUE(document);
+    ThrowingObserver view;
+    view.throwOnAttach = true;
+    EXPECT_EQ(view.SetStore(document.get()), 0x80004005u);
+    view.throwOnAttach = false;
+    EXPECT_EQ(view.SetStore(document.get()), 0u);  // already the current document
+    EXPECT_EQ(view.Store(), document.get());
+
+    EdsFileInfoRecord info{};
+    EXPECT_EQ(view.GetRecord(kKindFileInfo, 0, &info), 0u);
+
+    view.throwOnDetach = true;
+    EXPECT_EQ(view.SetStore(nullptr), 0x80004005u);
+    EXPECT_EQ(view.Store(), nullptr);
+    EXPECT_TRUE(document->Observers().empty());
+}
+
+TEST_F(EdsFileTest, ViewsAreDetachedWhenTheDocumentGoes) {
+    auto document = NewDocument();
+    ASSERT_TRUE(document);
+    ThrowingObserver view;
+    ASSERT_EQ(view.SetStore(document.get()), 0u);
+    document.reset();
+    EXPECT_EQ(view.Store(), nullptr);
+    EdsFileInfoRecord info{};
+    EXPECT_EQ(view.GetRecord(kKindFileInfo, 0, &info), 0x8000000Au);
+}
+
+TEST_F(EdsFileTest, AThrowingProgressHandlerDoesNotDisturbTheExport) {
+    auto document = NewDocument();
+    ASSERT_TRUE(document);
+    int calls = 0;
+    document->SetProgressHandler([&](int) {
+        ++calls;
+        throw std::runtime_error("drawing failed");
+    });
+    EXPECT_EQ(document->SaveEds(temp_.PathOf("saved.eds")), 0u);
+    EXPECT_GT(calls, 0);
 }
 
 }  // namespace
