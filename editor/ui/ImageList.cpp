@@ -59,4 +59,10 @@ QPixmap CImageList::Picture(int index) const {
     return normal_[static_cast<std::size_t>(index)];
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/images/brenmoor-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 }  // namespace brenmoor

@@ -34,4 +34,7 @@ private:
     std::vector<QPixmap> doubled_;
 };
 
+// The program's icon in all its sizes.
+QIcon ProgramIcon();
+
 }  // namespace brenmoor
