@@ -22,11 +22,11 @@ TEST(RecentFileList, KeepsFourEntriesDroppingTheOldest) {
 }
 
 TEST(RecentFileList, CaptionsShortenLongPathsAndShowAmpersands) {
-    const QString whole = QStringLiteral("/home/user/projects/devices/halvard/drive12.eds");
+    const QString whole = QStringLiteral("/home/user/projects/devices/halvard/drive123.eds");
     ASSERT_EQ(whole.size(), 48);
     EXPECT_EQ(CRecentFileList::Caption(1, whole), "&1  " + whole);
-    const QString longer = QStringLiteral("/home/user/projects/devices/halvard/drive123.eds");
-    EXPECT_EQ(CRecentFileList::Caption(2, longer), "&2  /home/user/projects/devices/.../drive123.eds");
+    const QString longer = QStringLiteral("/home/user/projects/devices/halvard/drive1234.eds");
+    EXPECT_EQ(CRecentFileList::Caption(2, longer), "&2  /home/user/projects/devices/.../drive1234.eds");
     EXPECT_EQ(CRecentFileList::Caption(3, QStringLiteral("/tmp/R&D.eds")), "&3  /tmp/R&&D.eds");
 }
 

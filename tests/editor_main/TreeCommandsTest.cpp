@@ -263,15 +263,20 @@ TEST_F(TreeCommands, TheObjectViewHookShowsEditsInTheTreeAndStoresThem) {
 TEST_F(TreeCommands, TheDeviceInformationStoreBringsTheIdentityObjectIntoTheTree) {
     ASSERT_TRUE(window->NewDocument());
     window->TreeViewInitialize();
-    EXPECT_EQ(Object(0x1018), nullptr);
+    // The new description's device information made the identity object.
+    ASSERT_NE(Object(0x1018), nullptr);
+    CEdsStore& document = *window->Document();
+    ASSERT_EQ(document.RemoveRecord(kKindObject, ObjectKey(0x1018, kMainEntry)), 0u);
+    window->TreeViewDeleteNode(Object(0x1018));
+    ASSERT_EQ(Object(0x1018), nullptr);
+
     ASSERT_TRUE(Select(Root("Device Info")));
     window->DeviceInfoView().Form().edtVendorNumber->setText(QStringLiteral("939"));
     ASSERT_TRUE(Select(Root("Dummy Usage")));
     EdsObjectRecord identity{};
-    if (window->Document()->GetRecord(kKindObject, ObjectKey(0x1018, kMainEntry), &identity) == 0)
-        EXPECT_NE(Object(0x1018), nullptr);
-    else
-        EXPECT_EQ(Object(0x1018), nullptr);
+    ASSERT_EQ(document.GetRecord(kKindObject, ObjectKey(0x1018, kMainEntry), &identity), 0u);
+    ASSERT_NE(Object(0x1018), nullptr);
+    EXPECT_EQ(Object(0x1018)->text(0), ObjectNodeText(0x1018, FormText(identity.ParameterName)));
 }
 
 TEST_F(TreeCommands, TheRecentFileListKeepsFourFilesNewestFirstInTheMenu) {
