@@ -131,7 +131,7 @@ bool TEdsMainForm::OpenDocument(const QString& path) {
     }
     SetCaption(path_);
     UpdateCommands();
-    ReportErrorFile(path, kImportErrorExtension);
+    // The caller names the error file once the tree shows the description.
     return true;
 }
 
@@ -143,6 +143,7 @@ bool TEdsMainForm::OpenFile(const QString& path) {
     RememberFile(path);
     TreeViewInitialize();
     UpdateCommands();
+    ReportErrorFile(path, kImportErrorExtension);
     return true;
 }
 
@@ -313,6 +314,7 @@ void TEdsMainForm::MenuOpenHistoryFile(int position) {
     if (OpenDocument(*path)) {
         TreeViewInitialize();
         UpdateCommands();
+        ReportErrorFile(*path, kImportErrorExtension);
         return;
     }
     if (!QFileInfo::exists(*path)) recentFiles_.RemoveAt(position);

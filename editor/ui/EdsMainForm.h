@@ -64,7 +64,8 @@ public:
     void SetSegmentView(std::unique_ptr<CKeyedView> view);
     void SetDialogs(MainDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
-    // Document operations.
+    // Document operations. A successful OpenDocument leaves naming the
+    // import's error file to its caller, after the tree is built.
     bool OpenDocument(const QString& path);
     bool NewDocument();
     bool SaveDocument(bool askForName);

@@ -54,6 +54,9 @@ bool CTreeNode::operator<(const QTreeWidgetItem& other) const {
 CEdsTreeView::CEdsTreeView(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(1);
     header()->hide();
+    // Long object names scroll rather than being cut short.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIndentation(19);

@@ -10,7 +10,7 @@ namespace brenmoor {
 
 VersionResource ProgramVersionResource() {
     return {QString::fromLatin1(kProductName), QStringLiteral("Halvard CANopen EDS Editor"),
-            QStringLiteral(BRENMOOR_VERSION), QStringLiteral("Copyright \u00A9 2026 Corvane. All rights reserved.")};
+            QStringLiteral(BRENMOOR_VERSION), QStringLiteral("Copyright \u00A9 2026 Corvane")};
 }
 
 }  // namespace brenmoor

@@ -199,7 +199,7 @@ TEST_F(SectionForms, FormsAreScreenshotAtTheirPanelSize) {
         {&fileInfo.Form(), "form-file-info"}, {&deviceInfo.Form(), "form-device-info"}, {&dummyUsage.Form(), "form-dummy-usage"}};
     for (const auto& [form, name] : forms) {
         QWidget panel;
-        panel.resize(560, 520);
+        panel.resize(560, 860);
         form->EmbedIn(panel);
         form->show();
         panel.show();
