@@ -38,11 +38,17 @@ void ReportFailure(uint32_t code, const QString& what, QWidget* parent) {
 }
 
 void ReportCurrentException(QWidget* parent) noexcept {
+    // A handler that keeps failing (a paint event, say) would otherwise
+    // stack one message box on the next while the first is open.
+    static bool reporting = false;
+    if (reporting) return;
+    reporting = true;
     try {
         ErrorMessage(CurrentExceptionText(), parent);
     } catch (...) {
         // Nothing is left to tell the user with.
     }
+    reporting = false;
 }
 
 }  // namespace brenmoor

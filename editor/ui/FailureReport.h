@@ -11,7 +11,7 @@
 namespace brenmoor {
 
 // Shows the exception being handled as an error message. Call it inside a
-// catch block only.
+// catch block only. Failures while a report is open are not shown again.
 void ReportCurrentException(QWidget* parent = nullptr) noexcept;
 
 // Shows "<what>:" and the system's text for the code as an error message.

@@ -93,18 +93,17 @@ HRESULT CEdsImport::ReadSection(std::string_view name, CTextFileReader& input) {
 }
 
 void CEdsImport::NoteDroppedSection(std::string_view name, const SectionClass& section) {
-    const std::string text(name);
+    const char* format = nullptr;
     if (section.code == SectionCode::Unknown) {
-        log_.WriteLine(FormatLine("Unknown section skipped: [%s]", text.c_str()));
-        return;
+        format = "Unknown section skipped: [%s]";
+    } else if (section.code == SectionCode::StandardDataTypes) {
+        format = "Section not read: [%s]";
+    } else if (IsReplacingSection(section.code) && !seen_.insert(SectionKey(section)).second) {
+        format = "Section [%s] replaced by a later section of the same name";
     }
-    if (section.code == SectionCode::StandardDataTypes) {
-        log_.WriteLine(FormatLine("Section not read: [%s]", text.c_str()));
-        return;
-    }
-    if (!IsReplacingSection(section.code)) return;
-    if (!seen_.insert(SectionKey(section)).second)
-        log_.WriteLine(FormatLine("Section [%s] replaced by a later section of the same name", text.c_str()));
+    if (!format) return;
+    const std::string text(name);
+    log_.WriteLine(FormatLine(format, text.c_str()));
 }
 
 }  // namespace vantor

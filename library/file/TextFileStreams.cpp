@@ -68,10 +68,11 @@ void CTextFileReader::PresentLineEnds(bool atEnd) {
     // read: it is presented only once that is known.
     windowLength_ = rawLength_;
     if (!atEnd && rawLength_ > 0 && window_[static_cast<std::size_t>(rawLength_ - 1)] == kCr) --windowLength_;
-    const auto length = static_cast<std::size_t>(windowLength_);
-    const auto raw = static_cast<std::size_t>(rawLength_);
-    for (std::size_t i = 0; i < length; ++i) {
-        if (window_[i] == kCr && !(i + 1 < raw && window_[i + 1] == kLf)) window_[i] = kLf;
+    uint8_t* const data = window_.data();
+    const uint8_t* const rawEnd = data + rawLength_;
+    uint8_t* const end = data + windowLength_;
+    for (uint8_t* cr = data; (cr = static_cast<uint8_t*>(std::memchr(cr, kCr, static_cast<std::size_t>(end - cr)))); ++cr) {
+        if (!(cr + 1 < rawEnd && cr[1] == kLf)) *cr = kLf;
     }
 }
 
@@ -131,41 +132,42 @@ CTextFileWriter::CTextFileWriter(std::unique_ptr<CStream> target) : target_(std:
 CTextFileWriter::~CTextFileWriter() { Close(); }
 
 DWORD CTextFileWriter::WriteBlock() {
-    std::size_t done = 0;
-    while (done < block_.size()) {
-        const auto count = static_cast<int32_t>(block_.size() - done);
-        const int32_t moved = target_->Write(block_.data() + done, count);
+    int32_t done = 0;
+    while (done < used_) {
+        const int32_t moved = target_->Write(block_.get() + done, used_ - done);
         if (moved == -1) return target_->GetError() != ERROR_SUCCESS ? target_->GetError() : ERROR_WRITE_FAULT;
         if (moved == 0) return ERROR_DISK_FULL;
-        done += static_cast<std::size_t>(moved);
+        done += moved;
     }
-    block_.clear();
+    used_ = 0;
     return ERROR_SUCCESS;
 }
 
 int32_t CTextFileWriter::Write(const void* buffer, int32_t count) {
     if (!buffer || count < 0) return Fail(ERROR_INVALID_PARAMETER);
     if (failure_ != ERROR_SUCCESS || !target_) return Fail(failure_ != ERROR_SUCCESS ? failure_ : ERROR_INVALID_HANDLE);
+    if (!block_) {
+        block_.reset(new (std::nothrow) uint8_t[kBlockSize]);
+        if (!block_) {
+            failure_ = ERROR_OUTOFMEMORY;
+            return Fail(failure_);
+        }
+    }
     const auto* bytes = static_cast<const uint8_t*>(buffer);
     const bool lineEnd = count == 2 && bytes[0] == kCr && bytes[1] == kLf;
-    try {
-        if (block_.capacity() < static_cast<std::size_t>(kBlockSize)) block_.reserve(kBlockSize);
-        auto rest = static_cast<std::size_t>(count);
-        while (rest > 0) {
-            const std::size_t take = std::min(rest, static_cast<std::size_t>(kBlockSize) - block_.size());
-            const std::size_t old = block_.size();
-            block_.insert(block_.end(), bytes, bytes + take);
-            if (!lineEnd) std::replace_if(block_.begin() + static_cast<std::ptrdiff_t>(old), block_.end(), IsLineBreak, kBlank);
-            bytes += take;
-            rest -= take;
-            if (block_.size() >= static_cast<std::size_t>(kBlockSize)) {
-                failure_ = WriteBlock();
-                if (failure_ != ERROR_SUCCESS) return Fail(failure_);
-            }
+    int32_t rest = count;
+    while (rest > 0) {
+        const int32_t take = std::min(rest, kBlockSize - used_);
+        uint8_t* target = block_.get() + used_;
+        std::memcpy(target, bytes, static_cast<std::size_t>(take));
+        if (!lineEnd) std::replace_if(target, target + take, IsLineBreak, kBlank);
+        used_ += take;
+        bytes += take;
+        rest -= take;
+        if (used_ == kBlockSize) {
+            failure_ = WriteBlock();
+            if (failure_ != ERROR_SUCCESS) return Fail(failure_);
         }
-    } catch (const std::bad_alloc&) {
-        failure_ = ERROR_OUTOFMEMORY;
-        return Fail(failure_);
     }
     written_ += count;
     SetError(ERROR_SUCCESS);
@@ -177,7 +179,7 @@ int32_t CTextFileWriter::GetPosition() { return static_cast<int32_t>(written_); 
 int32_t CTextFileWriter::GetSize() { return static_cast<int32_t>(written_); }
 
 DWORD CTextFileWriter::Finish() {
-    if (failure_ == ERROR_SUCCESS && target_ && !block_.empty()) failure_ = WriteBlock();
+    if (failure_ == ERROR_SUCCESS && target_ && used_ > 0) failure_ = WriteBlock();
     return failure_;
 }
 

@@ -73,7 +73,8 @@ private:
     DWORD WriteBlock();
 
     std::unique_ptr<CStream> target_;
-    std::vector<uint8_t> block_;
+    std::unique_ptr<uint8_t[]> block_;
+    int32_t used_ = 0;
     int64_t written_ = 0;
     DWORD failure_ = ERROR_SUCCESS;
 };

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "CCaller.h"
+#include "DescriptionFixture.h"
 #include "vantor/vantor.h"
 
 namespace {
 
-constexpr EdsResult kInvalidHandle = 6;
-constexpr EdsResult kInvalidParameter = 87;
-constexpr EdsResult kNotImplemented = 0x80004001u;
+using api_test::kInvalidHandle;
+using api_test::kInvalidParameter;
+using api_test::kNotImplemented;
 
 // Everything an export may read or write, filled with a pattern so that any
 // write shows.
@@ -156,6 +157,20 @@ TEST_F(HandleFrame, EveryHandleExportRejectsABadHandleWith6AndChangesNothing) {
             }
         }
     }
+}
+
+TEST_F(HandleFrame, NullRequiredPointerBehindALiveHandleGives87AndChangesNothing) {
+    api_test::Description description;
+    ASSERT_NE(description.handle(), nullptr);
+    for (const ExportCall& call : HandleExports()) {
+        if (!call.hasRequiredPointer) continue;
+        SCOPED_TRACE(call.name);
+        EXPECT_EQ(call.call(description.handle(), Pointers{args_, true}), kInvalidParameter);
+        EXPECT_TRUE(ArgumentsUnchanged());
+    }
+    EdsNumberList all = nullptr;
+    ASSERT_EQ(eds_GetAllObjects(description.handle(), &all), 0u);
+    EXPECT_EQ(api_test::TakeList(all), std::vector<uint16_t>{});
 }
 
 TEST(DataTypes, AreNotImplementedWhateverTheState) {

@@ -44,21 +44,6 @@ TEST_F(DescriptionTest, AClosedHandleAnswers6AndClosingItAgainDoesNothing) {
     eds_CloseFile(stale);
 }
 
-TEST_F(DescriptionTest, ANullRequiredPointerBehindALiveHandleGives87) {
-    EXPECT_EQ(eds_GetFileInfo(h(), nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_SetDeviceInfo(h(), nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_GetComments(h(), nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_AddObject(h(), 0x2000, kMainEntry, nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_GetAllObjects(h(), nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_AddDynSegment(h(), 1, nullptr), kInvalidParameter);
-    EXPECT_EQ(eds_ImportEDS(h(), nullptr, nullptr, 0), kInvalidParameter);
-    EXPECT_EQ(eds_ExportEDS(h(), nullptr, 0, nullptr, 0), kInvalidParameter);
-    // Nothing was added by the refused calls.
-    EdsNumberList all = nullptr;
-    ASSERT_EQ(eds_GetAllObjects(h(), &all), kSuccess);
-    EXPECT_TRUE(TakeList(all).empty());
-}
-
 TEST_F(DescriptionTest, EverythingWrittenSurvivesSaveCloseAndReopen) {
     EdsFileInfoRecord info{};
     CopyText(info.FileName, "drive.eds");

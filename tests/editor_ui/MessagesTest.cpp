@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+
 #include <algorithm>
+#include <memory>
+#include <stdexcept>
 #include <filesystem>
 
 #include "ModalAnswer.h"
@@ -63,6 +67,40 @@ TEST(FailureReport, AGuardedSlotTurnsExceptionsIntoMessages) {
     ASSERT_EQ(answer.Boxes().size(), 2u);
     EXPECT_EQ(answer.Boxes()[0].text, "The file \"x.eds\" cannot be written:\nAccess is denied !");
     EXPECT_EQ(answer.Boxes()[1].text, "Unexpected error !");
+}
+
+TEST(FailureReport, GuardedSlotsConnectToSignalsWithAndWithoutArguments) {
+    ModalAnswer answer(QMessageBox::Ok);
+    QComboBox combo;
+    combo.addItems({"a", "b"});
+    int chosen = -1;
+    QObject::connect(&combo, &QComboBox::currentIndexChanged, Guarded([&](int row) {
+                         chosen = row;
+                         throw SystemError(14, "The list cannot be shown");
+                     }));
+    combo.setCurrentIndex(1);
+    EXPECT_EQ(chosen, 1);
+    ASSERT_EQ(answer.Boxes().size(), 1u);
+    EXPECT_EQ(answer.Boxes()[0].text,
+              "The list cannot be shown:\nNot enough memory resources are available to complete this operation !");
+}
+
+TEST(FailureReport, AFailureWhileAReportIsOpenIsNotStacked) {
+    std::unique_ptr<ModalAnswer> closer;
+    QTimer nested;
+    nested.setSingleShot(true);
+    QObject::connect(&nested, &QTimer::timeout, [&] {
+        // Runs inside the first report's message loop; a second box, if one
+        // opened, would be answered by the closer and noted.
+        closer = std::make_unique<ModalAnswer>(QMessageBox::Ok);
+        Guarded([] { throw std::runtime_error("second"); })();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    });
+    nested.start(50);
+    Guarded([] { throw std::runtime_error("first"); })();
+    ASSERT_TRUE(closer);
+    EXPECT_TRUE(closer->Boxes().empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(FailureReport, AnExceptionFromAnEventHandlerBecomesAMessage) {

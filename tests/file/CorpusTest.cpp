@@ -95,8 +95,8 @@ TEST_F(CorpusTest, ErrorFilesListTheProblemsOfRealFiles) {
               "Unknown section skipped: [ConnectedModules]\r\n");
     EdsDeviceComRecord com{};
     ASSERT_EQ(file_->GetDeviceCom(com), S_OK);
-    EXPECT_EQ(com.NodeId, 3);
-    EXPECT_EQ(com.Baudrate, 125);
+    EXPECT_EQ(Value(com.NodeId), 3);
+    EXPECT_EQ(Value(com.Baudrate), 125);
 
     // A profile without file sections, with duplicates and comments after values.
     StartAgain();

@@ -93,11 +93,11 @@ TEST_F(FileStgTest, DeviceInfoTakesPdoCountsAndNumericIdentityValuesFromTheDicti
 
     EdsDeviceInfoRecord read{};
     ASSERT_EQ(file_->GetDeviceInfo(read), S_OK);
-    EXPECT_EQ(read.NrOfRXPDO, 2);
-    EXPECT_EQ(read.NrOfTXPDO, 1);
-    EXPECT_EQ(read.VendorNumber, 0x99u);
-    EXPECT_EQ(read.ProductNumber, 0x22u);
-    EXPECT_EQ(read.RevisionNumber, 0x33u);
+    EXPECT_EQ(Value(read.NrOfRXPDO), 2);
+    EXPECT_EQ(Value(read.NrOfTXPDO), 1);
+    EXPECT_EQ(Value(read.VendorNumber), 0x99u);
+    EXPECT_EQ(Value(read.ProductNumber), 0x22u);
+    EXPECT_EQ(Value(read.RevisionNumber), 0x33u);
 }
 
 TEST_F(FileStgTest, SettingDeviceInfoAndCommissioningFillTheIdentityObject) {
@@ -123,8 +123,8 @@ TEST_F(FileStgTest, SettingDeviceInfoAndCommissioningFillTheIdentityObject) {
 
     EdsDeviceComRecord read{};
     ASSERT_EQ(file_->GetDeviceCom(read), S_OK);
-    EXPECT_EQ(read.NodeId, 5);
-    EXPECT_EQ(read.LSS_SerialNumber, 0xABCDEFu);
+    EXPECT_EQ(Value(read.NodeId), 5);
+    EXPECT_EQ(Value(read.LSS_SerialNumber), 0xABCDEFu);
 }
 
 TEST_F(FileStgTest, CommentsAndSegmentsAreWrittenThroughAtOnce) {
@@ -142,7 +142,7 @@ TEST_F(FileStgTest, CommentsAndSegmentsAreWrittenThroughAtOnce) {
     CoTaskMemFree(text);
     EdsDynSegmentRecord read{};
     EXPECT_EQ(other->GetDynSegment(3, read), S_OK);
-    EXPECT_EQ(read.Type, 7);
+    EXPECT_EQ(Value(read.Type), 7);
     EXPECT_EQ(other->GetDynSegment(4, read), static_cast<HRESULT>(180));
 }
 

@@ -60,6 +60,13 @@ protected:
     std::unique_ptr<CEdsFileStg> file_;
 };
 
+// A copy of a field of a packed record, which the comparisons of the test
+// framework may then bind to.
+template <class T>
+T Value(T field) {
+    return field;
+}
+
 // The lines of a CR LF text.
 inline std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -130,7 +130,7 @@ TEST_F(ImportTest, BadValuesAndDroppedSectionsAreListedWhileTheImportGoesOn) {
     EXPECT_STREQ(device.VendorName, "Second");
     EdsDeviceComRecord com{};
     ASSERT_EQ(file_->GetDeviceCom(com), S_OK);
-    EXPECT_EQ(com.NodeId, 12);
+    EXPECT_EQ(Value(com.NodeId), 12);
     EXPECT_STREQ(com.NodeName, "n");
 }
 

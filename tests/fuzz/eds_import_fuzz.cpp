@@ -37,9 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::fclose(file);
     }
 
+    // Each input gets a new storage, replacing the last one, in a temporary
+    // compound file that lives as long as the process.
+    static IStorage* const document = [] {
+        IStorage* root = nullptr;
+        if (StgCreateDocfile(nullptr, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_DELETEONRELEASE, 0,
+                             &root) != S_OK)
+            std::abort();
+        return root;
+    }();
     ComPtr<IStorage> root;
-    if (StgCreateDocfile(nullptr, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_DELETEONRELEASE, 0,
-                         root.ReleaseAndGetAddressOf()) != S_OK)
+    if (document->CreateStorage(u"Description", STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
+                                root.ReleaseAndGetAddressOf()) != S_OK)
         std::abort();
     std::unique_ptr<CEdsFileStg> file = CEdsFileStg::Create();
     if (!file || file->InitNew(root.Get()) != S_OK) std::abort();
