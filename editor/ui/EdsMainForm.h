@@ -12,7 +12,6 @@
 #include <QSplitter>
 #include <QToolBar>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -193,7 +192,7 @@ private:
     bool StoreCurrentView();
     void AfterStore(CEdsView* view);
     void DiscardCurrentView();
-    CEdsView* ViewFor(NodeKind kind) const;
+    CEdsView* ViewFor(NodeKind kind);
     NodeKind KindOf(const QTreeWidgetItem* node) const;
     bool TreeViewKeyDown(int key);
     void TreeViewContextPopup(QPoint at);

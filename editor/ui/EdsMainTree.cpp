@@ -35,14 +35,14 @@ NodeKind TEdsMainForm::KindOf(const QTreeWidgetItem* node) const {
     return KindOfNode(node->parent() == nullptr, node->text(0), static_cast<const CTreeNode*>(node)->Data());
 }
 
-CEdsView* TEdsMainForm::ViewFor(NodeKind kind) const {
+CEdsView* TEdsMainForm::ViewFor(NodeKind kind) {
     switch (kind) {
         case NodeKind::FileInfo:
-            return const_cast<CFileInfoView*>(&fileInfoView_);
+            return &fileInfoView_;
         case NodeKind::DeviceInfo:
-            return const_cast<CDeviceInfoView*>(&deviceInfoView_);
+            return &deviceInfoView_;
         case NodeKind::DummyUsage:
-            return const_cast<CDummyUsageView*>(&dummyUsageView_);
+            return &dummyUsageView_;
         case NodeKind::Object:
             return objectView_.get();
         case NodeKind::Segment:
