@@ -191,11 +191,11 @@ TEST_F(MainWindowFlow, EditsOfTheThreeSectionsAreSavedAndReadBack) {
     EXPECT_EQ(file.edtFileName->text(), "device.eds");
     const EdsDeviceInfoRecord saved = DeviceInfo(*window->Document());
     EXPECT_EQ(FormText(saved.VendorName), "Other vendor");
-    EXPECT_EQ(saved.VendorNumber, 0xFFFFFFFEu);
-    EXPECT_EQ(saved.RevisionNumber, 0x1FFFFu);
+    EXPECT_EQ(+saved.VendorNumber, 0xFFFFFFFEu);
+    EXPECT_EQ(+saved.RevisionNumber, 0x1FFFFu);
     EXPECT_EQ(saved.BaudRate_10, 1);
     EXPECT_EQ(saved.BaudRate_125, 1);
-    EXPECT_EQ(saved.DynamicChannelsSupported, 0u);
+    EXPECT_EQ(+saved.DynamicChannelsSupported, 0u);
     EdsDummyUsageRecord dummies{};
     ASSERT_EQ(window->Document()->GetRecord(kKindDummyUsage, 0, &dummies), 0u);
     EXPECT_EQ(dummies.Dummy0002, 1);
@@ -315,7 +315,7 @@ TEST_F(MainWindowFlow, AFormThatFailsValidationKeepsItsNodeAndItsEditsAndStopsTh
 
     vendorId->setText(QStringLiteral("17"));
     EXPECT_TRUE(Select(Root("Dummy Usage")));
-    EXPECT_EQ(DeviceInfo(*window->Document()).VendorNumber, 17u);
+    EXPECT_EQ(+DeviceInfo(*window->Document()).VendorNumber, 17u);
 }
 
 TEST_F(MainWindowFlow, MissingAndLockedFilesAreRefusedAndTheOpenDocumentStays) {

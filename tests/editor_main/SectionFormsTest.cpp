@@ -88,9 +88,9 @@ TEST_F(SectionForms, FileInformationRoundTripsAndShowsAnEmptyVersionAsThreeO) {
     EXPECT_EQ(stored.FileRevision, 8);
     EXPECT_EQ(FormText(stored.EDSVersion), "3.0");
     EXPECT_EQ(FormText(stored.Description), "Described");
-    EXPECT_EQ(stored.ModificationDate, 46001.0);
-    EXPECT_EQ(stored.ModificationTime, 0.75);
-    EXPECT_EQ(stored.CreationDate, 46000.0);
+    EXPECT_EQ(+stored.ModificationDate, 46001.0);
+    EXPECT_EQ(+stored.ModificationTime, 0.75);
+    EXPECT_EQ(+stored.CreationDate, 46000.0);
 }
 
 TEST_F(SectionForms, DeviceInformationNumbersRevisionAndChannelFlags) {
@@ -141,10 +141,10 @@ TEST_F(SectionForms, DeviceInformationNumbersRevisionAndChannelFlags) {
     ASSERT_EQ(deviceInfo.WriteToStore(), 0u);
 
     const EdsDeviceInfoRecord stored = StoredDevice();
-    EXPECT_EQ(stored.RevisionNumber, 0x1FFFFu);
-    EXPECT_EQ(stored.VendorNumber, 12u);
-    EXPECT_EQ(stored.ProductNumber, 0x80000000u);
-    EXPECT_EQ(stored.DynamicChannelsSupported, 0xF0000000u);
+    EXPECT_EQ(+stored.RevisionNumber, 0x1FFFFu);
+    EXPECT_EQ(+stored.VendorNumber, 12u);
+    EXPECT_EQ(+stored.ProductNumber, 0x80000000u);
+    EXPECT_EQ(+stored.DynamicChannelsSupported, 0xF0000000u);
     EXPECT_EQ(stored.Granularity, 0);
     EXPECT_EQ(stored.BaudRate_100, 1);
 }
@@ -166,7 +166,7 @@ TEST_F(SectionForms, DeviceInformationDefaults) {
     const EdsDeviceInfoRecord stored = StoredDevice();
     EXPECT_EQ(FormText(stored.VendorName), "<no entry>");
     EXPECT_EQ(FormText(stored.OrderCode), "<no entry>");
-    EXPECT_EQ(stored.DynamicChannelsSupported, 2u);
+    EXPECT_EQ(+stored.DynamicChannelsSupported, 2u);
     EXPECT_EQ(stored.Granularity, 0);
     EXPECT_EQ(stored.BaudRate_1000, 0);
 }
