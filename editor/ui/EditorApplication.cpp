@@ -8,7 +8,7 @@ namespace brenmoor {
 CEditorApplication::CEditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Corvane"));
     setApplicationName(QString::fromLatin1(kProductName));
-    setApplicationDisplayName(QString::fromLatin1(kProductName));
+    // No display name: Qt would append it to every window title.
 }
 
 bool CEditorApplication::notify(QObject* receiver, QEvent* event) {

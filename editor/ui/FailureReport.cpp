@@ -33,6 +33,10 @@ QString CurrentExceptionText() {
 
 }  // namespace
 
+void ReportFailure(uint32_t code, const QString& what, QWidget* parent) {
+    ErrorMessage(SystemFailureText(SystemError(code, what.toStdString())), parent);
+}
+
 void ReportCurrentException(QWidget* parent) noexcept {
     // A handler that keeps failing (a paint event, say) would otherwise
     // stack one message box on the next while the first is open.

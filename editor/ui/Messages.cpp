@@ -7,8 +7,12 @@ namespace {
 
 QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                                         QWidget* parent) {
-    QMessageBox box(icon, QString::fromLatin1(kProductName), text, buttons,
+    // Texts are shown as they are written; a '\r' breaks the line.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, QString::fromLatin1(kProductName), shown, buttons,
                     parent ? parent : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
     if (buttons.testFlag(QMessageBox::Cancel)) box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
