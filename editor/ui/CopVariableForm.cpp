@@ -154,10 +154,7 @@ void TCopVariableForm::FillRecord(EdsObjectRecord& record) const {
 }
 
 EdsResult CCopVariableView::Reset() {
-    return ResetForm([this] {
-        form_->LoadRecord(EdsObjectRecord{});
-        form_->SetModified(true);
-    });
+    return ResetForm([this] { form_->LoadRecord(EdsObjectRecord{}); });
 }
 
 EdsResult CCopVariableView::ReadFromStore() {

@@ -101,7 +101,7 @@ TEST_F(CopyObjectDialog, ASimpleObjectIsCopiedWithItsValues) {
     const EdsObjectRecord copy = Get(0x2001, kMainEntry);
     EXPECT_EQ(Default(copy), "3");
     EXPECT_EQ(FormText(copy.LowLimit), "-10");
-    EXPECT_EQ(copy.DataType, kInteger16);
+    EXPECT_EQ(+copy.DataType, kInteger16);
 }
 
 TEST_F(CopyObjectDialog, AMissingSourceIsNotShown) {

@@ -61,7 +61,7 @@ TEST_F(NewObjectDialog, AnArrayGetsNamedElementsAndItsCount) {
     for (unsigned sub = 1; sub <= 3; ++sub) {
         const EdsObjectRecord element = Get(0x2000, sub);
         EXPECT_EQ(Name(element), QStringLiteral("Gain %1").arg(sub));
-        EXPECT_EQ(element.DataType, kUnsigned16);
+        EXPECT_EQ(+element.DataType, kUnsigned16);
         EXPECT_EQ(element.AccessType, kAccessRw);
         EXPECT_EQ(FormText(element.LowLimit), "1");
         EXPECT_EQ(Default(element), "10");
@@ -69,7 +69,7 @@ TEST_F(NewObjectDialog, AnArrayGetsNamedElementsAndItsCount) {
     const EdsObjectRecord count = Get(0x2000, 0);
     EXPECT_EQ(Name(count), "number of elements");
     EXPECT_EQ(count.AccessType, kAccessRo);
-    EXPECT_EQ(count.DataType, kUnsigned8);
+    EXPECT_EQ(+count.DataType, kUnsigned8);
     EXPECT_EQ(Default(count), "3");
     // Sub-index 0 counts; it does not take the elements' limits.
     EXPECT_EQ(FormText(count.LowLimit), "");
@@ -92,7 +92,7 @@ TEST_F(NewObjectDialog, DomainAndNullObjectsGetTheirOwnDataTypes) {
     dialog.edtDefaultValue->setText(QStringLiteral("7"));
     EXPECT_TRUE(PressOk().empty());
     const EdsObjectRecord domain = Get(0x2002, kMainEntry);
-    EXPECT_EQ(domain.DataType, kDomain);
+    EXPECT_EQ(+domain.DataType, kDomain);
     EXPECT_EQ(Default(domain), "");
 
     TNewMainForm second(nullptr, document);
@@ -100,7 +100,7 @@ TEST_F(NewObjectDialog, DomainAndNullObjectsGetTheirOwnDataTypes) {
     second.edtObjIndex->setText(QStringLiteral("2003"));
     SelectCode(*second.cbxObjectType, kNewObjectTypes, kObjectNull);
     second.accept();
-    EXPECT_EQ(Get(0x2003, kMainEntry).DataType, kTypeNone);
+    EXPECT_EQ(+Get(0x2003, kMainEntry).DataType, kTypeNone);
 }
 
 TEST_F(NewObjectDialog, EnablingFollowsObjectTypeAndDataType) {

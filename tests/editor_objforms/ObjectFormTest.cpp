@@ -148,7 +148,7 @@ TEST_F(ObjectForm, AddingProposesTheFirstGapWithTheTemplateBelowIt) {
     EXPECT_FALSE(offered.contains("FF"));
 
     EXPECT_EQ(Name(Get(0x2100, 2)), "Added");
-    EXPECT_EQ(Get(0x2100, 2).DataType, kInteger16);
+    EXPECT_EQ(+Get(0x2100, 2).DataType, kInteger16);
     EXPECT_EQ(Items(), (QStringList{"00", "01", "02", "03"}));
     EXPECT_EQ(CurrentItem(), "02");
     EXPECT_EQ(view.ShownSubIndex(), 2);
@@ -244,8 +244,8 @@ TEST_F(ObjectForm, CodesOutsideTheTablesAndReservedFlagsSurviveAnEdit) {
     subForm().edtParameterName->setText(QStringLiteral("Kept"));
     ASSERT_EQ(view.WriteToStore(), 0u);
     const EdsObjectRecord stored = Get(0x2100, 1);
-    EXPECT_EQ(stored.DataType, 0x40);
-    EXPECT_EQ(stored.ObjFlags, 0x102u);
+    EXPECT_EQ(+stored.DataType, 0x40);
+    EXPECT_EQ(+stored.ObjFlags, 0x102u);
     EXPECT_EQ(Name(stored), "Kept");
 }
 
@@ -262,6 +262,24 @@ TEST_F(ObjectForm, TheCategoryButtonsEditTheMainEntry) {
     ASSERT_EQ(view.WriteToStore(), 0u);
     EXPECT_EQ(view.IsUnchanged(), 1u);
     EXPECT_EQ(Get(0x2000, kMainEntry).Category, 3);
+}
+
+TEST_F(ObjectForm, ResetEmptiesBothRecordsAndSubIndexRequestsStayInRange) {
+    AddArray(0x2100, {0, 1}, QStringLiteral("1"));
+    Show(0x2100);
+    ASSERT_EQ(view.Reset(), 0u);
+    EXPECT_EQ(view.IsUnchanged(), 0u);
+    EXPECT_EQ(mainForm().edtParameterName->text(), "");
+    EXPECT_EQ(subForm().cbxDataType->currentText(), "<empty>");
+    EXPECT_EQ(mainForm().SubCount(), 0);
+
+    EdsObjectRecord record{};
+    EXPECT_EQ(view.ReadSub(-1, record), 0u);
+    EXPECT_EQ(Name(record), "Array");
+    EXPECT_EQ(view.ReadSub(255, record), kInvalidSubIndex);
+    EXPECT_EQ(view.RemoveSub(-2), kInvalidSubIndex);
+    EXPECT_EQ(view.AddSub(300, record), kInvalidSubIndex);
+    EXPECT_TRUE(Exists(0x2100, 1));
 }
 
 TEST_F(ObjectForm, AMissingMainEntryShowsAnEmptyRecord) {
