@@ -72,7 +72,8 @@ EdsResult ReadNumbers(EdsResult code, EdsNumberList list, std::vector<uint16_t>&
     if (code == 0 && list) {
         const UINT count = SysStringLen(list);
         numbers.resize(count);
-        std::memcpy(numbers.data(), list, count * sizeof(uint16_t));
+        // An empty list leaves no buffer to copy into.
+        if (count > 0) std::memcpy(numbers.data(), list, count * sizeof(uint16_t));
     }
     SysFreeString(list);
     return code;
