@@ -1,17 +1,18 @@
 #include "editor/ui/EditorParts.h"
 
 #include "editor/ui/EdsMainForm.h"
+#include "editor/ui/GeneratorParts.h"
 
 namespace brenmoor {
 
 void RegisterEditorParts(TEdsMainForm& window) {
     // Each part registers itself here as it is added to the editor:
     //   window.SetObjectView(std::make_unique<CCopObjectView>(...));
-    //   window.SetSegmentView(std::make_unique<CDynChannelView>(...));
-    //   MainDialogs dialogs;  dialogs.newObject = ...;  window.SetDialogs(std::move(dialogs));
-    // Until then object and segment nodes show no form and those commands
-    // do nothing.
-    static_cast<void>(window);
+    //   dialogs.newObject = ...;
+    // Until then object nodes show no form and those commands do nothing.
+    MainDialogs dialogs;
+    RegisterGeneratorParts(window, dialogs);
+    window.SetDialogs(std::move(dialogs));
 }
 
 }  // namespace brenmoor
