@@ -24,6 +24,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/vantor/platform
 # The prefix is found from where the .pc file lies, so that the installed tree
 # works under any --prefix and after being moved.
 file(RELATIVE_PATH VANTOR_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" VANTOR_PC_TO_PREFIX "${VANTOR_PC_TO_PREFIX}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vantor.pc.in ${PROJECT_BINARY_DIR}/vantor.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vantor.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)

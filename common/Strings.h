@@ -14,6 +14,18 @@ namespace vantor {
 
 constexpr bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
+// The value of an ASCII digit or letter in any radix up to 36 ('7' is 7,
+// 'b' and 'B' are 11); -1 for every other character.
+constexpr int DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+    return -1;
+}
+
+constexpr bool IsHexDigit(char c) { return DigitValue(c) >= 0 && DigitValue(c) < 16; }
+constexpr bool IsLetterOrDigit(char c) { return DigitValue(c) >= 0; }
+
 std::string_view SkipLeadingBlanks(std::string_view text);
 std::string_view CutTrailingBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);

@@ -3,13 +3,14 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <string_view>
 
+#include "Unicode.h"
 #include "vantor/platform/lasterror.h"
 
 namespace {
 
 constexpr UINT kAnsiCodePage = 1252;
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Windows-1252 bytes 0x80 to 0x9F; the five bytes the code page leaves
 // undefined map to the C1 control of the same value, as Windows maps them.
@@ -64,64 +65,23 @@ int Finish(const UnitSink<Unit>& sink) {
     return sink.Count();
 }
 
-void PutUtf16(UnitSink<WCHAR>& sink, char32_t codePoint) {
-    if (codePoint < 0x10000) {
-        sink.Put(static_cast<WCHAR>(codePoint));
-        return;
-    }
-    codePoint -= 0x10000;
-    sink.Put(static_cast<WCHAR>(0xD800 + (codePoint >> 10)));
-    sink.Put(static_cast<WCHAR>(0xDC00 + (codePoint & 0x3FF)));
-}
-
-// Decodes one UTF-8 sequence at text[i]; an ill-formed sequence consumes its
-// longest well-formed prefix (at least one byte) and gives U+FFFD.
-char32_t DecodeUtf8(const unsigned char* text, size_t length, size_t& i, bool& valid) {
-    const unsigned char lead = text[i++];
-    valid = true;
-    if (lead < 0x80) return lead;
-    size_t trailing = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    char32_t codePoint = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        codePoint = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        codePoint = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        valid = false;
-        return kReplacementCharacter;
-    }
-    for (size_t k = 0; k < trailing; ++k) {
-        const unsigned char lo = k == 0 ? low : 0x80;
-        const unsigned char hi = k == 0 ? high : 0xBF;
-        if (i >= length || text[i] < lo || text[i] > hi) {
-            valid = false;
-            return kReplacementCharacter;
-        }
-        codePoint = (codePoint << 6) | (text[i++] & 0x3F);
-    }
-    return codePoint;
-}
-
-int Utf8ToUtf16(DWORD flags, const unsigned char* text, size_t length, UnitSink<WCHAR>& sink) {
+// Decodes the whole text and encodes it into the sink; ill-formed input
+// becomes U+FFFD, or fails when strict.
+template <typename In, typename Unit, typename Decode, typename Encode>
+int Transcode(In text, bool strict, UnitSink<Unit>& sink, Decode decode, Encode encode) {
     size_t i = 0;
-    while (i < length) {
+    while (i < text.size()) {
         bool valid = true;
-        const char32_t codePoint = DecodeUtf8(text, length, i, valid);
-        if (!valid && (flags & MB_ERR_INVALID_CHARS)) return Fail(ERROR_NO_UNICODE_TRANSLATION);
-        PutUtf16(sink, codePoint);
+        const char32_t codePoint = decode(text, i, valid);
+        if (!valid && strict) return Fail(ERROR_NO_UNICODE_TRANSLATION);
+        encode(codePoint, [&](Unit unit) { sink.Put(unit); });
     }
     return Finish(sink);
+}
+
+int WideFromUtf8(DWORD flags, std::string_view text, UnitSink<WCHAR>& sink) {
+    return Transcode(text, (flags & MB_ERR_INVALID_CHARS) != 0, sink, vantor::DecodeUtf8,
+                     [](char32_t c, auto put) { vantor::EncodeUtf16(c, put); });
 }
 
 int AnsiToUtf16(const unsigned char* text, size_t length, UnitSink<WCHAR>& sink) {
@@ -129,60 +89,17 @@ int AnsiToUtf16(const unsigned char* text, size_t length, UnitSink<WCHAR>& sink)
     return Finish(sink);
 }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// Reads one code point; an unpaired surrogate gives U+FFFD and valid false.
-char32_t DecodeUtf16(const WCHAR* text, size_t length, size_t& i, bool& valid) {
-    const char16_t unit = text[i++];
-    valid = true;
-    if (IsHighSurrogate(unit) && i < length && IsLowSurrogate(text[i])) {
-        const char16_t low = text[i++];
-        return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00);
-    }
-    if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-        valid = false;
-        return kReplacementCharacter;
-    }
-    return unit;
+int Utf8FromWide(DWORD flags, std::u16string_view text, UnitSink<char>& sink) {
+    return Transcode(text, (flags & WC_ERR_INVALID_CHARS) != 0, sink, vantor::DecodeUtf16,
+                     [](char32_t c, auto put) { vantor::EncodeUtf8(c, put); });
 }
 
-void PutUtf8(UnitSink<char>& sink, char32_t codePoint) {
-    auto put = [&](unsigned value) { sink.Put(static_cast<char>(value)); };
-    if (codePoint < 0x80) {
-        put(codePoint);
-    } else if (codePoint < 0x800) {
-        put(0xC0 | (codePoint >> 6));
-        put(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        put(0xE0 | (codePoint >> 12));
-        put(0x80 | ((codePoint >> 6) & 0x3F));
-        put(0x80 | (codePoint & 0x3F));
-    } else {
-        put(0xF0 | (codePoint >> 18));
-        put(0x80 | ((codePoint >> 12) & 0x3F));
-        put(0x80 | ((codePoint >> 6) & 0x3F));
-        put(0x80 | (codePoint & 0x3F));
-    }
-}
-
-int Utf16ToUtf8(DWORD flags, const WCHAR* text, size_t length, UnitSink<char>& sink) {
-    size_t i = 0;
-    while (i < length) {
-        bool valid = true;
-        const char32_t codePoint = DecodeUtf16(text, length, i, valid);
-        if (!valid && (flags & WC_ERR_INVALID_CHARS)) return Fail(ERROR_NO_UNICODE_TRANSLATION);
-        PutUtf8(sink, codePoint);
-    }
-    return Finish(sink);
-}
-
-int Utf16ToAnsi(const WCHAR* text, size_t length, char defaultChar, BOOL* usedDefault, UnitSink<char>& sink) {
+int Utf16ToAnsi(std::u16string_view text, char defaultChar, BOOL* usedDefault, UnitSink<char>& sink) {
     bool substituted = false;
     size_t i = 0;
-    while (i < length) {
+    while (i < text.size()) {
         bool valid = true;
-        const int byte = ByteFrom1252(DecodeUtf16(text, length, i, valid));
+        const int byte = ByteFrom1252(vantor::DecodeUtf16(text, i, valid));
         if (byte < 0 || !valid) substituted = true;
         sink.Put(byte < 0 || !valid ? defaultChar : static_cast<char>(byte));
     }
@@ -204,9 +121,9 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, const char* lpMultiByteStr
                                               : MB_PRECOMPOSED | MB_COMPOSITE | MB_USEGLYPHCHARS | MB_ERR_INVALID_CHARS;
     if (dwFlags & ~allowed) return Fail(ERROR_INVALID_FLAGS);
     const size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1 : static_cast<size_t>(cbMultiByte);
-    const auto* text = reinterpret_cast<const unsigned char*>(lpMultiByteStr);
     UnitSink<WCHAR> sink(lpWideCharStr, cchWideChar);
-    return CodePage == CP_UTF8 ? Utf8ToUtf16(dwFlags, text, length, sink) : AnsiToUtf16(text, length, sink);
+    if (CodePage == CP_UTF8) return WideFromUtf8(dwFlags, std::string_view(lpMultiByteStr, length), sink);
+    return AnsiToUtf16(reinterpret_cast<const unsigned char*>(lpMultiByteStr), length, sink);
 }
 
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr, int cchWideChar, char* lpMultiByteStr,
@@ -224,9 +141,9 @@ int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr
         if (lpDefaultChar || lpUsedDefaultChar) return Fail(ERROR_INVALID_PARAMETER);
         if (dwFlags & ~WC_ERR_INVALID_CHARS) return Fail(ERROR_INVALID_FLAGS);
         UnitSink<char> sink(lpMultiByteStr, cbMultiByte);
-        return Utf16ToUtf8(dwFlags, lpWideCharStr, length, sink);
+        return Utf8FromWide(dwFlags, std::u16string_view(lpWideCharStr, length), sink);
     }
     if (dwFlags & ~(WC_COMPOSITECHECK | WC_NO_BEST_FIT_CHARS)) return Fail(ERROR_INVALID_FLAGS);
     UnitSink<char> sink(lpMultiByteStr, cbMultiByte);
-    return Utf16ToAnsi(lpWideCharStr, length, lpDefaultChar ? *lpDefaultChar : '?', lpUsedDefaultChar, sink);
+    return Utf16ToAnsi(std::u16string_view(lpWideCharStr, length), lpDefaultChar ? *lpDefaultChar : '?', lpUsedDefaultChar, sink);
 }

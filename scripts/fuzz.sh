@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 dir=build-fuzz
 seconds="${FUZZ_SECONDS:-60}"
-targets="load_stream_fuzz section_text_fuzz"
+targets="load_stream_fuzz section_text_fuzz eds_import_fuzz"
 
 if [ ! -f "$dir/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

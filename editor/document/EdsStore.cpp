@@ -167,14 +167,16 @@ EdsResult CEdsStore::AllObjects(std::vector<uint16_t>& indexes) {
     indexes.clear();
     if (!handle_) return ERROR_INVALID_HANDLE;
     EdsNumberList list = nullptr;
-    return ReadNumbers(eds_GetAllObjects(handle_, &list), list, indexes);
+    const EdsResult code = eds_GetAllObjects(handle_, &list);
+    return ReadNumbers(code, list, indexes);
 }
 
 EdsResult CEdsStore::AllSegments(std::vector<uint16_t>& segments) {
     segments.clear();
     if (!handle_) return ERROR_INVALID_HANDLE;
     EdsNumberList list = nullptr;
-    return ReadNumbers(eds_GetAllDynSegments(handle_, &list), list, segments);
+    const EdsResult code = eds_GetAllDynSegments(handle_, &list);
+    return ReadNumbers(code, list, segments);
 }
 
 EdsResult CEdsStore::AddRecord(const GUID& kind, uint32_t key, const void* record) {

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "editor/ui/ImageList.h"
 #include "editor/ui/Messages.h"
 
 namespace brenmoor {
@@ -49,7 +50,7 @@ TAboutForm::TAboutForm(QWidget* parent, const std::optional<VersionResource>& ve
     BtnImage->setToolTip(QStringLiteral("Visit the Corvane home page"));
     BtnImage->hide();
     ApplicationIcon = Picture(this, QRect(24, 14, 32, 32), QString());
-    ApplicationIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    ApplicationIcon->setPixmap(ProgramIcon().pixmap(32, 32));
 
     ApplicationName = Text(this, QStringLiteral("ApplicationName"), 226);
     QFont bold = ApplicationName->font();

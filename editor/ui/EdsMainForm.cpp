@@ -208,8 +208,7 @@ void TEdsMainForm::CreateCentre() {
         }
     });
     TreeView->OnEnter(Guarded([this] { TreeViewEnter(); }, this));
-    connect(TreeView, &QTreeWidget::currentItemChanged, this,
-            Guarded([this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeViewChange(current); }, this));
+    TreeView->OnChange(Guarded([this](QTreeWidgetItem* current) { TreeViewChange(current); }, this));
     connect(TreeView, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* node) { UpdateNodeImage(node); });
     connect(TreeView, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* node) { UpdateNodeImage(node); });
     connect(TreeView, &QWidget::customContextMenuRequested, this,
@@ -262,10 +261,8 @@ void TEdsMainForm::RestoreLayout() {
     settings.beginGroup(kWindowGroup);
     if (settings.contains(QStringLiteral("Geometry"))) restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray());
     if (settings.contains(QStringLiteral("State"))) restoreState(settings.value(QStringLiteral("State")).toByteArray());
-    if (settings.contains(QStringLiteral("Splitter"))) {
+    if (settings.contains(QStringLiteral("Splitter")))
         Splitter->restoreState(settings.value(QStringLiteral("Splitter")).toByteArray());
-        StatusPanel->setFixedWidth(Splitter->sizes().value(0, kTreeWidth));
-    }
     settings.endGroup();
 }
 
@@ -282,6 +279,8 @@ void TEdsMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
+    // The status text panel is as wide as the tree.
+    StatusPanel->setFixedWidth(Splitter->sizes().value(0, kTreeWidth));
     ReadRecentFiles();
     RebuildHistoryMenu();
 }

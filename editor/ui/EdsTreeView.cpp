@@ -61,6 +61,11 @@ CEdsTreeView::CEdsTreeView(QWidget* parent) : QTreeWidget(parent) {
     auto* previous = selectionModel();
     setSelectionModel(new CGuardedSelection(model(), [this] { return AllowChange(); }, this));
     delete previous;
+    // The tree widget's own currentItemChanged stays bound to the model it
+    // was made with, so the change is taken from the new one.
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (changed_) changed_(itemFromIndex(current));
+    });
 }
 
 bool CEdsTreeView::AllowChange() {

@@ -33,6 +33,8 @@ public:
     // Insert and Delete, whatever shift keys are held; true when handled,
     // which consumes the key.
     void OnInsertOrDelete(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }
+    // The selection has moved (to a node or to none).
+    void OnChange(std::function<void(QTreeWidgetItem* current)> changed) { changed_ = std::move(changed); }
     // The tree got the keyboard focus.
     void OnEnter(std::function<void()> entered) { entered_ = std::move(entered); }
 
@@ -50,6 +52,7 @@ private:
     std::function<bool()> changing_;
     std::function<bool(int)> keyHandler_;
     std::function<void()> entered_;
+    std::function<void(QTreeWidgetItem*)> changed_;
     bool asking_ = false;
 };
 

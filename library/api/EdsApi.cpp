@@ -3,6 +3,7 @@
 
 #include "library/api/ApiFrame.h"
 #include "library/api/CommentText.h"
+#include "library/api/DeviceRecords.h"
 #include "library/api/EdsHandle.h"
 #include "library/api/Lifecycle.h"
 #include "library/api/ProgressCallback.h"
@@ -82,7 +83,7 @@ EdsResult eds_SetFileInfo(EdsHandle h, const EdsFileInfoRecord* info) {
 }
 
 EdsResult eds_GetDeviceInfo(EdsHandle h, EdsDeviceInfoRecord* info) {
-    return RunFrame(h, {info}, [&](CEdsFileStg& fileStg) { return fileStg.GetDeviceInfo(*info); });
+    return RunFrame(h, {info}, [&](CEdsFileStg& fileStg) { return GetDeviceInfoRecord(fileStg, *info); });
 }
 
 EdsResult eds_SetDeviceInfo(EdsHandle h, const EdsDeviceInfoRecord* info) {
@@ -102,7 +103,7 @@ EdsResult eds_SetDummyUsage(EdsHandle h, const EdsDummyUsageRecord* usage) {
 }
 
 EdsResult eds_GetDeviceCom(EdsHandle h, EdsDeviceComRecord* com) {
-    return RunFrame(h, {com}, [&](CEdsFileStg& fileStg) { return fileStg.GetDeviceCom(*com); });
+    return RunFrame(h, {com}, [&](CEdsFileStg& fileStg) { return GetDeviceComRecord(fileStg, *com); });
 }
 
 EdsResult eds_SetDeviceCom(EdsHandle h, const EdsDeviceComRecord* com) {

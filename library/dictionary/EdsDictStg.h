@@ -46,6 +46,11 @@ public:
     // The index of the identity object.
     static constexpr uint16_t kIdentityIndex = 0x1018;
     static constexpr uint16_t kMainEntry = 0xFF;
+    // Index ranges of the receive and transmit PDO communication objects.
+    static constexpr uint16_t kReceivePdoFirst = 0x1400;
+    static constexpr uint16_t kReceivePdoLast = 0x15FF;
+    static constexpr uint16_t kTransmitPdoFirst = 0x1800;
+    static constexpr uint16_t kTransmitPdoLast = 0x19FF;
 
     CEdsDictStg();
     ~CEdsDictStg() override;

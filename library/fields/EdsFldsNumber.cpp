@@ -151,9 +151,9 @@ bool IsAccessType(uint8_t code) { return code < kAccessTypeCount; }
 
 bool IsDataType(uint16_t code) { return code != CEdsDataTypeField::kUnset && code <= CEdsDataTypeField::kLargest; }
 
-// Parses a coded value: no text is unset and valid; an invalid text keeps
-// the value and reports the format; a number outside the codes is unset with
-// "invalid data value".
+// Parses a coded value: no text is unset and valid; an empty text, one that
+// is not a number and a number outside the codes are all unset with
+// "invalid data value" (a code is a value, not a format).
 template <class T, class Parse, class IsCode>
 void SetCoded(CEdsField& field, T& value, T unset, TextArg text, Parse parse, IsCode isCode) {
     field.SetStatus(FieldStatus::Valid);
@@ -162,12 +162,9 @@ void SetCoded(CEdsField& field, T& value, T unset, TextArg text, Parse parse, Is
         return;
     }
     T parsed{};
-    if (parse(*text, parsed) == ConvResult::InvalidFormat) {
-        field.SetStatus(FieldStatus::InvalidFormat);
-        return;
-    }
-    value = isCode(parsed) ? parsed : unset;
-    if (!isCode(parsed)) field.SetStatus(FieldStatus::InvalidValue);
+    const bool valid = parse(*text, parsed) != ConvResult::InvalidFormat && isCode(parsed);
+    value = valid ? parsed : unset;
+    if (!valid) field.SetStatus(FieldStatus::InvalidValue);
 }
 
 template <class T, class IsCode>

@@ -14,19 +14,7 @@ constexpr uint32_t kLargestSubindex = 0xFF;
 // an index followed by a kind ("1018sub2"), not as a word ("FileInfo").
 constexpr std::size_t kShortestIndexPrefix = 4;
 
-constexpr bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-constexpr bool IsLetterOrDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-constexpr uint32_t HexValue(char c) {
-    if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
-    if (c >= 'A' && c <= 'F') return static_cast<uint32_t>(c - 'A' + 10);
-    return static_cast<uint32_t>(c - 'a' + 10);
-}
+constexpr uint32_t HexValue(char c) { return static_cast<uint32_t>(DigitValue(c)); }
 
 // Hexadecimal digits from position on; a value beyond 32 bits sticks at a
 // value that no index or subindex reaches.

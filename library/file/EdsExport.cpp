@@ -20,7 +20,6 @@ constexpr HRESULT AsResult(DWORD code) { return static_cast<HRESULT>(code); }
 constexpr uint16_t kLocalInputObjects = 0x2FF0;
 constexpr uint16_t kLocalOutputObjects = 0x2FF1;
 constexpr uint8_t kLastMappedSubIndex = 0xFE;
-constexpr uint8_t kMainEntry = 0xFF;
 // Attempts at a free temporary name beside the target.
 constexpr int kTemporaryNameAttempts = 1000;
 
@@ -165,7 +164,7 @@ bool CEdsExport::ReadMappedEntries(uint16_t index, std::vector<MappedEntry>& ent
     // Asking for an object of an area that does not exist would create the area.
     if (!dictionary.Map(ObjectMapCode::Available).IsMember(index)) return false;
     EdsObjectRecord record{};
-    HRESULT result = dictionary.Get(index, kMainEntry, record);
+    HRESULT result = dictionary.Get(index, CEdsDictStg::kMainEntry, record);
     if (result == AsResult(ERROR_INVALID_DATA))
         log_.WriteLine(FormatLine("Invalid main object data: %4.4X (Code 0x%8.8X)", index, static_cast<unsigned>(result)));
     if (result != S_OK || record.SubNumber == 0) return false;

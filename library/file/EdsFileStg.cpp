@@ -2,6 +2,7 @@
 
 #include <array>
 #include <new>
+#include <optional>
 
 #include "common/RecordText.h"
 #include "common/Strings.h"
@@ -64,16 +65,17 @@ std::unique_ptr<CEdsPropSet> NewSectionObject(uint16_t code) {
 // The 32-bit number of an identity entry's default value; none when the
 // entry is missing or its value is empty or not a number, so that such an
 // entry never replaces what the section holds.
-bool ReadIdentityEntry(CEdsDictStg& dictionary, uint8_t subIndex, uint32_t& value) {
+// Record fields are packed: the value comes back rather than through a
+// reference to the field.
+std::optional<uint32_t> ReadIdentityEntry(CEdsDictStg& dictionary, uint8_t subIndex) {
     // Asking for an object of an area that does not exist would create the area.
-    if (!dictionary.Map(ObjectMapCode::Available).IsMember(CEdsDictStg::kIdentityIndex)) return false;
+    if (!dictionary.Map(ObjectMapCode::Available).IsMember(CEdsDictStg::kIdentityIndex)) return std::nullopt;
     EdsObjectRecord record{};
-    if (dictionary.Get(CEdsDictStg::kIdentityIndex, subIndex, record) != S_OK) return false;
+    if (dictionary.Get(CEdsDictStg::kIdentityIndex, subIndex, record) != S_OK) return std::nullopt;
     const std::string_view text = TrimBlanks(RecordText(record.DefaultValue));
     uint32_t parsed = 0;
-    if (text.empty() || ParseUnsigned32(text, parsed) != ConvResult::Valid) return false;
-    value = parsed;
-    return true;
+    if (text.empty() || ParseUnsigned32(text, parsed) != ConvResult::Valid) return std::nullopt;
+    return parsed;
 }
 
 constexpr uint32_t IdentityBit(int subIndex) { return 1u << (subIndex - 1); }
@@ -276,9 +278,9 @@ HRESULT CEdsFileStg::GetDeviceInfo(EdsDeviceInfoRecord& record) {
     dictionary_->CountPdos(receive, transmit);
     record.NrOfRXPDO = static_cast<int16_t>(receive);
     record.NrOfTXPDO = static_cast<int16_t>(transmit);
-    ReadIdentityEntry(*dictionary_, 1, record.VendorNumber);
-    ReadIdentityEntry(*dictionary_, 2, record.ProductNumber);
-    ReadIdentityEntry(*dictionary_, 3, record.RevisionNumber);
+    if (const auto vendor = ReadIdentityEntry(*dictionary_, 1)) record.VendorNumber = *vendor;
+    if (const auto product = ReadIdentityEntry(*dictionary_, 2)) record.ProductNumber = *product;
+    if (const auto revision = ReadIdentityEntry(*dictionary_, 3)) record.RevisionNumber = *revision;
     return S_OK;
 }
 
@@ -315,7 +317,7 @@ HRESULT CEdsFileStg::GetDeviceCom(EdsDeviceComRecord& record) {
             return S_OK;
         });
     if (result != S_OK) return result;
-    ReadIdentityEntry(*dictionary_, 4, record.LSS_SerialNumber);
+    if (const auto serial = ReadIdentityEntry(*dictionary_, 4)) record.LSS_SerialNumber = *serial;
     return S_OK;
 }
 
@@ -415,10 +417,6 @@ HRESULT CEdsFileStg::Export(const char* path, bool writeDcf, intptr_t context, E
 
 namespace {
 
-constexpr uint16_t kFirstReceivePdo = 0x1400;
-constexpr uint16_t kLastReceivePdo = 0x15FF;
-constexpr uint16_t kFirstTransmitPdo = 0x1800;
-constexpr uint16_t kLastTransmitPdo = 0x19FF;
 // CompactPDO bits 0 to 4 say which entries are described; bit 5 (mapping
 // entries given) is not taken over: a compact description maps nothing.
 constexpr uint32_t kCompactPdoFlags = 0x1F;
@@ -455,11 +453,11 @@ HRESULT CEdsFileStg::ExpandCompactPdos(CStream* log) {
     request.writable = kAllWritable;
     request.cobId = kInvalidCobId;
 
-    HRESULT result = CreateMissingPdos(*dictionary_, kFirstReceivePdo, kLastReceivePdo, deviceInfo->NrOfRXPDO(),
-                                       "NrOfRXPDO", request, log);
+    HRESULT result = CreateMissingPdos(*dictionary_, CEdsDictStg::kReceivePdoFirst, CEdsDictStg::kReceivePdoLast,
+                                       deviceInfo->NrOfRXPDO(), "NrOfRXPDO", request, log);
     if (result == S_OK)
-        result = CreateMissingPdos(*dictionary_, kFirstTransmitPdo, kLastTransmitPdo, deviceInfo->NrOfTXPDO(),
-                                   "NrOfTXPDO", request, log);
+        result = CreateMissingPdos(*dictionary_, CEdsDictStg::kTransmitPdoFirst, CEdsDictStg::kTransmitPdoLast,
+                                   deviceInfo->NrOfTXPDO(), "NrOfTXPDO", request, log);
     if (result != S_OK) return result;
     deviceInfo->SetCompactPDO(0);
     return WriteSection(SectionCode::DeviceInfo, deviceInfo.get());

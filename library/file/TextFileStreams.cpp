@@ -28,18 +28,27 @@ bool CTextFileReader::Fill() {
         Fail(ERROR_OUTOFMEMORY);
         return false;
     }
-    if (sourcePosition_ != position_) {
-        if (position_ > std::numeric_limits<int32_t>::max() ||
-            source_->Seek(static_cast<int32_t>(position_), kSeekBegin) == -1) {
+    const int64_t rawEnd = windowStart_ + rawLength_;
+    if (position_ >= windowStart_ && position_ <= rawEnd) {
+        // Reading on: the tail of the window stays, the file is not sought,
+        // so that sources without seeking (a pipe) read as well.
+        const int64_t keepFrom = std::max(windowStart_, position_ - kBackReach);
+        const auto dropped = static_cast<int32_t>(keepFrom - windowStart_);
+        std::memmove(window_.data(), window_.data() + dropped, static_cast<std::size_t>(rawLength_ - dropped));
+        rawLength_ -= dropped;
+        windowStart_ = keepFrom;
+    } else {
+        const int64_t start = std::max<int64_t>(0, position_ - kBackReach);
+        if (source_->Seek(static_cast<int32_t>(start), kSeekBegin) == -1) {
             Fail(source_->GetError());
             return false;
         }
-        sourcePosition_ = position_;
+        windowStart_ = start;
+        rawLength_ = 0;
     }
-    int32_t length = 0;
     bool atEnd = false;
-    while (length < kBlockSize) {
-        const int32_t read = source_->Read(window_.data() + length, kBlockSize - length);
+    while (rawLength_ < kBlockSize) {
+        const int32_t read = source_->Read(window_.data() + rawLength_, kBlockSize - rawLength_);
         if (read == -1) {
             Fail(source_->GetError());
             return false;
@@ -48,28 +57,21 @@ bool CTextFileReader::Fill() {
             atEnd = true;
             break;
         }
-        length += read;
+        rawLength_ += read;
     }
-    windowStart_ = position_;
-    windowLength_ = length;
-    sourcePosition_ = position_ + length;
     PresentLineEnds(atEnd);
     return true;
 }
 
 void CTextFileReader::PresentLineEnds(bool atEnd) {
     // A CR at the very end of a full block may still meet its LF in the next
-    // one: it is left for the next window.
-    if (!atEnd && windowLength_ > 1 && window_[static_cast<std::size_t>(windowLength_ - 1)] == kCr) {
-        --windowLength_;
-        --sourcePosition_;
-        source_->Seek(-1, kSeekCurrent);
-    }
+    // read: it is presented only once that is known.
+    windowLength_ = rawLength_;
+    if (!atEnd && rawLength_ > 0 && window_[static_cast<std::size_t>(rawLength_ - 1)] == kCr) --windowLength_;
     const auto length = static_cast<std::size_t>(windowLength_);
+    const auto raw = static_cast<std::size_t>(rawLength_);
     for (std::size_t i = 0; i < length; ++i) {
-        if (window_[i] != kCr) continue;
-        const bool followedByLf = i + 1 < length && window_[i + 1] == kLf;
-        if (!followedByLf) window_[i] = kLf;
+        if (window_[i] == kCr && !(i + 1 < raw && window_[i + 1] == kLf)) window_[i] = kLf;
     }
 }
 
@@ -81,7 +83,7 @@ int32_t CTextFileReader::Read(void* buffer, int32_t count) {
         const int64_t offset = position_ - windowStart_;
         if (offset < 0 || offset >= windowLength_) {
             if (!Fill()) return -1;
-            if (windowLength_ == 0) break;
+            if (position_ >= windowStart_ + windowLength_) break;  // the end of the file
             continue;
         }
         const auto available = static_cast<int32_t>(windowLength_ - offset);

@@ -20,6 +20,9 @@ namespace vantor {
 class CTextFileReader : public CStream {
 public:
     static constexpr int32_t kBlockSize = 64 * 1024;
+    // A new window starts this far before the position that needs it, so
+    // that the line reader's step back to the end of a line stays inside.
+    static constexpr int32_t kBackReach = 4 * 1024;
 
     explicit CTextFileReader(std::unique_ptr<CStream> source);
 
@@ -30,15 +33,17 @@ public:
     int32_t GetSize() override;
 
 private:
-    // Loads the window that starts at position_; false on a read failure.
+    // Loads a window that holds position_; false on a read failure.
     bool Fill();
     void PresentLineEnds(bool atEnd);
 
     std::unique_ptr<CStream> source_;
+    // Bytes of the file from windowStart_ on: rawLength_ of them read,
+    // windowLength_ of them presented.
     std::vector<uint8_t> window_;
     int64_t windowStart_ = 0;
+    int32_t rawLength_ = 0;
     int32_t windowLength_ = 0;
-    int64_t sourcePosition_ = 0;
     int64_t position_ = 0;
 };
 

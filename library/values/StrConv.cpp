@@ -63,14 +63,6 @@ const TypeInfo* FindType(uint16_t code) {
     return found == kTypes.end() ? nullptr : &*found;
 }
 
-// The value of a digit or letter in any radix up to 36; -1 for other characters.
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-    return -1;
-}
-
 struct Magnitude {
     int result = ConvResult::InvalidFormat;
     bool negative = false;
@@ -282,23 +274,12 @@ int ParseBoolean(std::string_view text, uint8_t& value) {
     return ParseBooleanWord(text, value);
 }
 
-int ParseInteger8(std::string_view text, int8_t& value) { return ParseSignedAs(DataType::Integer8, text, value); }
 int ParseInteger16(std::string_view text, int16_t& value) { return ParseSignedAs(DataType::Integer16, text, value); }
-int ParseInteger24(std::string_view text, int32_t& value) { return ParseSignedAs(DataType::Integer24, text, value); }
 int ParseInteger32(std::string_view text, int32_t& value) { return ParseSignedAs(DataType::Integer32, text, value); }
-int ParseInteger40(std::string_view text, int64_t& value) { return ParseSignedAs(DataType::Integer40, text, value); }
-int ParseInteger48(std::string_view text, int64_t& value) { return ParseSignedAs(DataType::Integer48, text, value); }
-int ParseInteger56(std::string_view text, int64_t& value) { return ParseSignedAs(DataType::Integer56, text, value); }
-int ParseInteger64(std::string_view text, int64_t& value) { return ParseSignedAs(DataType::Integer64, text, value); }
 
 int ParseUnsigned8(std::string_view text, uint8_t& value) { return ParseUnsignedAs(DataType::Unsigned8, text, value); }
 int ParseUnsigned16(std::string_view text, uint16_t& value) { return ParseUnsignedAs(DataType::Unsigned16, text, value); }
-int ParseUnsigned24(std::string_view text, uint32_t& value) { return ParseUnsignedAs(DataType::Unsigned24, text, value); }
 int ParseUnsigned32(std::string_view text, uint32_t& value) { return ParseUnsignedAs(DataType::Unsigned32, text, value); }
-int ParseUnsigned40(std::string_view text, uint64_t& value) { return ParseUnsignedAs(DataType::Unsigned40, text, value); }
-int ParseUnsigned48(std::string_view text, uint64_t& value) { return ParseUnsignedAs(DataType::Unsigned48, text, value); }
-int ParseUnsigned56(std::string_view text, uint64_t& value) { return ParseUnsignedAs(DataType::Unsigned56, text, value); }
-int ParseUnsigned64(std::string_view text, uint64_t& value) { return ParseUnsignedAs(DataType::Unsigned64, text, value); }
 
 int ParseValue(uint16_t type, std::string_view text, uint8_t (&buffer)[8]) {
     std::fill(std::begin(buffer), std::end(buffer), uint8_t{0});

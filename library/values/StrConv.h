@@ -63,22 +63,11 @@ std::size_t ValueSizeOf(uint16_t type);
 // --- Parsing --------------------------------------------------------------
 
 int ParseBoolean(std::string_view text, uint8_t& value);
-int ParseInteger8(std::string_view text, int8_t& value);
 int ParseInteger16(std::string_view text, int16_t& value);
-int ParseInteger24(std::string_view text, int32_t& value);
 int ParseInteger32(std::string_view text, int32_t& value);
-int ParseInteger40(std::string_view text, int64_t& value);
-int ParseInteger48(std::string_view text, int64_t& value);
-int ParseInteger56(std::string_view text, int64_t& value);
-int ParseInteger64(std::string_view text, int64_t& value);
 int ParseUnsigned8(std::string_view text, uint8_t& value);
 int ParseUnsigned16(std::string_view text, uint16_t& value);
-int ParseUnsigned24(std::string_view text, uint32_t& value);
 int ParseUnsigned32(std::string_view text, uint32_t& value);
-int ParseUnsigned40(std::string_view text, uint64_t& value);
-int ParseUnsigned48(std::string_view text, uint64_t& value);
-int ParseUnsigned56(std::string_view text, uint64_t& value);
-int ParseUnsigned64(std::string_view text, uint64_t& value);
 int ParseReal32(std::string_view text, float& value);
 int ParseReal64(std::string_view text, double& value);
 

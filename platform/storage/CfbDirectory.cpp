@@ -3,7 +3,7 @@
 #include "storage/CfbFormat.h"
 #include "storage/ElementName.h"
 #include "storage/StorageLimits.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 

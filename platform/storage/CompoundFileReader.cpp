@@ -3,7 +3,7 @@
 #include "storage/CfbValidator.h"
 #include "storage/GsfSession.h"
 #include "storage/StorageLimits.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>

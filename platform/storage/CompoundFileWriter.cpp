@@ -1,7 +1,7 @@
 #include "storage/CompoundFileWriter.h"
 
 #include "storage/StorageLimits.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>

@@ -4,7 +4,7 @@
 #include "storage/ComObject.h"
 #include "storage/Docfile.h"
 #include "storage/StorageObject.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 #include "vantor/platform/lasterror.h"
 
 #include <cerrno>
@@ -19,7 +19,7 @@ namespace {
 // not convertible.
 HRESULT PathFromName(const WCHAR* name, std::string& path) {
     std::u16string_view text(name);
-    const auto converted = Utf16ToUtf8(text);
+    const auto converted = vantor::Utf16ToUtf8(text);
     if (text.empty() || !converted) return STG_E_INVALIDNAME;
     path = *converted;
     return S_OK;

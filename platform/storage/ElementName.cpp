@@ -1,7 +1,7 @@
 #include "storage/ElementName.h"
 
 #include "storage/StorageLimits.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 
 namespace vantor::storage {
 

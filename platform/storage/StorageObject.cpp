@@ -4,7 +4,7 @@
 #include "storage/ElementStat.h"
 #include "storage/StorageCopy.h"
 #include "storage/StreamObject.h"
-#include "storage/Utf16.h"
+#include "Unicode.h"
 
 namespace vantor::storage {
 

@@ -1,5 +1,9 @@
 // A description in a real compound file, reached only through the public
 // header, and small helpers for records, number lists and text files.
+//
+// The tests compare the multi-byte members of the packed records as values
+// (unary +): the assertions bind references, and such a member may be
+// misaligned.
 #pragma once
 
 #include <gtest/gtest.h>

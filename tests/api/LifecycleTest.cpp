@@ -95,7 +95,7 @@ TEST_F(DescriptionTest, EverythingWrittenSurvivesSaveCloseAndReopen) {
     EXPECT_STREQ(back.ParameterName, "Limit");
     EXPECT_STREQ(back.DefaultValue, "0x0010");
     EXPECT_EQ(back.AccessType, 3);
-    EXPECT_EQ(back.DataType, 0x0006);
+    EXPECT_EQ(+back.DataType, 0x0006);
     EdsNumberList linksBack = nullptr;
     ASSERT_EQ(eds_GetObjectLinks(h(), 0x2100, &linksBack), kSuccess);
     EXPECT_EQ(TakeList(linksBack), (std::vector<uint16_t>{0x1600, 0x1A00}));

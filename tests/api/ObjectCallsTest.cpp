@@ -157,8 +157,8 @@ TEST_F(SegmentCalls, SegmentsAreStoredReadChangedAndRemoved) {
     EdsDynSegmentRecord back{};
     std::memset(&back, 0x77, sizeof back);
     EXPECT_EQ(eds_GetDynSegment(h(), 2, &back), kBadSegment);
-    EXPECT_EQ(back.Type, 0);
-    EXPECT_EQ(back.MaxCnt, 0u);
+    EXPECT_EQ(+back.Type, 0);
+    EXPECT_EQ(+back.MaxCnt, 0u);
     EXPECT_EQ(eds_SetDynSegment(h(), 2, &first), kBadSegment);
     ASSERT_EQ(eds_SetDynSegment(h(), 1, &first), kSuccess);
     ASSERT_EQ(eds_GetDynSegment(h(), 1, &back), kSuccess);

@@ -52,15 +52,15 @@ TEST_F(SectionCalls, FileInfoRoundTripsAndCutsTextsAtTheirArrays) {
 TEST_F(SectionCalls, PdoCountsComeFromTheDictionary) {
     EdsDeviceInfoRecord info{};
     ASSERT_EQ(eds_GetDeviceInfo(h(), &info), kSuccess);
-    EXPECT_EQ(info.NrOfRXPDO, 0);
-    EXPECT_EQ(info.NrOfTXPDO, 0);
+    EXPECT_EQ(+info.NrOfRXPDO, 0);
+    EXPECT_EQ(+info.NrOfTXPDO, 0);
     EdsObjectRecord main = ObjectRecord("1. receive PDO parameter", 9, 0, 0, "", 1);
     ASSERT_EQ(eds_AddObject(h(), 0x1400, kMainEntry, &main), kSuccess);
     ASSERT_EQ(eds_AddObject(h(), 0x1600, kMainEntry, &main), kSuccess);
     ASSERT_EQ(eds_AddObject(h(), 0x19FF, kMainEntry, &main), kSuccess);
     ASSERT_EQ(eds_GetDeviceInfo(h(), &info), kSuccess);
-    EXPECT_EQ(info.NrOfRXPDO, 1);
-    EXPECT_EQ(info.NrOfTXPDO, 1);
+    EXPECT_EQ(+info.NrOfRXPDO, 1);
+    EXPECT_EQ(+info.NrOfTXPDO, 1);
 }
 
 TEST_F(SectionCalls, SetDeviceInfoCreatesTheIdentityObject) {
@@ -87,7 +87,7 @@ TEST_F(SectionCalls, SetDeviceInfoCreatesTheIdentityObject) {
     EdsDeviceInfoRecord back{};
     ASSERT_EQ(eds_GetDeviceInfo(h(), &back), kSuccess);
     EXPECT_STREQ(back.VendorName, "Corvane");
-    EXPECT_EQ(back.ProductNumber, 0xABCDEF01u);
+    EXPECT_EQ(+back.ProductNumber, 0xABCDEF01u);
     EXPECT_EQ(back.BaudRate_250, 1);
     EXPECT_EQ(back.Granularity, 8);
 }
@@ -104,8 +104,8 @@ TEST_F(SectionCalls, IdentityObjectValuesWinOverTheStoredSection) {
     ASSERT_EQ(eds_SetObject(h(), 0x1018, 1, &vendor), kSuccess);
     EdsDeviceInfoRecord back{};
     ASSERT_EQ(eds_GetDeviceInfo(h(), &back), kSuccess);
-    EXPECT_EQ(back.VendorNumber, 0x99u);
-    EXPECT_EQ(back.ProductNumber, 2u);
+    EXPECT_EQ(+back.VendorNumber, 0x99u);
+    EXPECT_EQ(+back.ProductNumber, 2u);
 }
 
 TEST_F(SectionCalls, CommissioningAndDeviceInfoKeepEachOthersIdentityEntries) {
@@ -134,8 +134,8 @@ TEST_F(SectionCalls, CommissioningAndDeviceInfoKeepEachOthersIdentityEntries) {
     ASSERT_EQ(eds_GetDeviceCom(h(), &back), kSuccess);
     EXPECT_EQ(back.NodeId, 5);
     EXPECT_STREQ(back.NodeName, "node5");
-    EXPECT_EQ(back.Baudrate, 500);
-    EXPECT_EQ(back.LSS_SerialNumber, 0xBEEFu);
+    EXPECT_EQ(+back.Baudrate, 500);
+    EXPECT_EQ(+back.LSS_SerialNumber, 0xBEEFu);
 }
 
 TEST_F(SectionCalls, DummyUsageRoundTrips) {

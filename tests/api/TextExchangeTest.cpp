@@ -1,5 +1,6 @@
 // Import and export of EDS text through the exports, with the progress callback.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -78,7 +79,7 @@ TEST_F(TextExchange, ImportFillsSectionsObjectsListsAndSegments) {
     EdsDeviceInfoRecord device{};
     ASSERT_EQ(eds_GetDeviceInfo(h(), &device), kSuccess);
     EXPECT_STREQ(device.VendorName, "Corvane");
-    EXPECT_EQ(device.ProductNumber, 0x456u);
+    EXPECT_EQ(+device.ProductNumber, 0x456u);
     EXPECT_EQ(device.BaudRate_500, 1);
     char* comments = nullptr;
     ASSERT_EQ(eds_GetComments(h(), &comments), kSuccess);
@@ -87,8 +88,8 @@ TEST_F(TextExchange, ImportFillsSectionsObjectsListsAndSegments) {
     CoTaskMemFree(comments);
     EdsDynSegmentRecord segment{};
     ASSERT_EQ(eds_GetDynSegment(h(), 1, &segment), kSuccess);
-    EXPECT_EQ(segment.RangeStart, 0xA080);
-    EXPECT_EQ(segment.RangeEnd, 0xA0BF);
+    EXPECT_EQ(+segment.RangeStart, 0xA080);
+    EXPECT_EQ(+segment.RangeEnd, 0xA0BF);
 }
 
 TEST_F(TextExchange, ProgressGoesFromZeroTo100WithTheCallersContext) {
@@ -154,6 +155,32 @@ TEST_F(TextExchange, AnExportedDcfImportsIntoTheSameDescription) {
     EdsDeviceComRecord comBack{};
     ASSERT_EQ(eds_GetDeviceCom(copy.handle(), &comBack), kSuccess);
     EXPECT_EQ(comBack.NodeId, 9);
+}
+
+// The number after "key=" on its line of text; -1 when the key is missing.
+long long KeyNumber(const std::string& text, const std::string& key) {
+    const size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return -1;
+    return std::strtoll(text.c_str() + at + key.size() + 2, nullptr, 0);
+}
+
+TEST_F(TextExchange, ExportedDeviceInfoKeepsTheSectionsOwnIdentityNumbers) {
+    EdsDeviceInfoRecord info{};
+    info.VendorNumber = 1;
+    info.ProductNumber = 2;
+    info.RevisionNumber = 3;
+    ASSERT_EQ(eds_SetDeviceInfo(h(), &info), kSuccess);
+    EdsObjectRecord vendor{};
+    ASSERT_EQ(eds_GetObject(h(), 0x1018, 1, &vendor), kSuccess);
+    CopyText(vendor.DefaultValue, "0x00000099");
+    ASSERT_EQ(eds_SetObject(h(), 0x1018, 1, &vendor), kSuccess);
+
+    const auto eds = description_.Path("identity.eds");
+    ASSERT_EQ(eds_ExportEDS(h(), eds.c_str(), 0, nullptr, 0), kSuccess);
+    const std::string text = ReadTextFile(eds);
+    EXPECT_EQ(KeyNumber(text, "VendorNumber"), 1);
+    EXPECT_EQ(KeyNumber(text, "ProductNumber"), 2);
+    EXPECT_NE(text.find("DefaultValue=0x00000099"), std::string::npos);
 }
 
 // Every corpus file: import, export, import the export into a fresh

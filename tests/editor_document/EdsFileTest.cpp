@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr EdsResult kNotImplemented = 0x80004001;
 
-// A device description with one bad value (DefaultValue of an UNSIGNED32).
+// A device description with one bad value (a VendorNumber that is no number).
 constexpr const char* kEdsWithBadValue =
     "[FileInfo]\r\n"
     "FileName=bad.eds\r\n"
@@ -31,6 +32,7 @@ constexpr const char* kEdsWithBadValue =
     "\r\n"
     "[DeviceInfo]\r\n"
     "VendorName=Corvane\r\n"
+    "VendorNumber=not a number\r\n"
     "ProductName=Probe\r\n"
     "\r\n"
     "[MandatoryObjects]\r\n"
@@ -42,7 +44,7 @@ constexpr const char* kEdsWithBadValue =
     "ObjectType=0x7\r\n"
     "DataType=0x0007\r\n"
     "AccessType=ro\r\n"
-    "DefaultValue=not a number\r\n"
+    "DefaultValue=0x00000191\r\n"
     "PDOMapping=0\r\n";
 
 class EdsFileTest : public ::testing::Test {
@@ -195,8 +197,8 @@ TEST_F(EdsFileTest, TheEditorsEmptyTypesTravelAsTheLibrarysUnsetValues) {
     EdsObjectRecord read{};
     read.ObjectType = read.AccessType = 0x55;
     ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x2001, kMainEntry), &read), 0u);
-    EXPECT_EQ(read.ObjectType, 0);
     EXPECT_EQ(read.AccessType, 0);
+    EXPECT_EQ(read.ObjectType, 8);  // the library completes an unset object type as VAR
 }
 
 TEST_F(EdsFileTest, SegmentFiveHundredTwelveIsReachableAndItsDirectionConverts) {
@@ -246,6 +248,41 @@ TEST_F(EdsFileTest, AFailedImportLeavesTheDocumentModified) {
     ASSERT_EQ(document->SaveEds(temp_.PathOf("saved.eds")), 0u);
     EXPECT_NE(document->OpenEds(temp_.PathOf("absent.eds")), 0u);
     EXPECT_TRUE(document->Modified());
+}
+
+TEST_F(EdsFileTest, ARealDeviceDescriptionOpensWithTheEditorsTypeCodesAndSavesAgain) {
+    const fs::path original = fs::path(VANTOR_CORPUS_DIR) / "canopennode_IO.eds";
+    if (!fs::exists(original)) GTEST_SKIP() << "no corpus file " << original;
+    // The import writes its error file beside the input, so it reads a copy.
+    const std::string input = temp_.PathOf("device.eds");
+    fs::copy_file(original, input);
+
+    auto document = NewDocument();
+    ASSERT_TRUE(document);
+    ASSERT_EQ(document->OpenEds(input), 0u);
+    EXPECT_FALSE(document->Modified());
+    std::vector<uint16_t> indexes;
+    ASSERT_EQ(document->AllObjects(indexes), 0u);
+    EXPECT_TRUE(std::is_sorted(indexes.begin(), indexes.end()));
+    EXPECT_NE(std::find(indexes.begin(), indexes.end(), 0x1018), indexes.end());
+
+    EdsObjectRecord identity{}, vendor{};
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x1018, kMainEntry), &identity), 0u);
+    EXPECT_EQ(identity.ObjectType, 10);  // RECORD
+    EXPECT_EQ(identity.SubNumber, 5);
+    ASSERT_EQ(document->GetRecord(kKindObject, ObjectKey(0x1018, 1), &vendor), 0u);
+    EXPECT_EQ(vendor.ObjectType, 8);  // VAR
+    EXPECT_EQ(vendor.AccessType, 2);  // ro
+    EXPECT_STREQ(vendor.ParameterName, "Vendor-ID");
+
+    const std::string output = temp_.PathOf("saved.eds");
+    ASSERT_EQ(document->SaveEds(output), 0u);
+    auto reopened = NewDocument();
+    ASSERT_TRUE(reopened);
+    ASSERT_EQ(reopened->OpenEds(output), 0u);
+    std::vector<uint16_t> again;
+    ASSERT_EQ(reopened->AllObjects(again), 0u);
+    EXPECT_EQ(again, indexes);
 }
 
 class ThrowingObserver : public CEdsObserver {

@@ -47,7 +47,7 @@ public:
             auto* dialog = qobject_cast<QFileDialog*>(widget);
             if (!dialog) return false;
             dialog->selectFile(path);
-            dialog->accept();
+            static_cast<QDialog*>(dialog)->accept();
             return true;
         });
         return *this;

@@ -72,5 +72,39 @@ TEST_F(CorpusTest, EveryFileImportsAndItsExportIsAFixedPoint) {
     }
 }
 
+TEST_F(CorpusTest, ErrorFilesListTheProblemsOfRealFiles) {
+    const fs::path folder = VANTOR_CORPUS_DIR;
+    if (!fs::exists(folder / "isd860.dcf")) GTEST_SKIP() << "no corpus at " << VANTOR_CORPUS_DIR;
+
+    // [DeviceCommissioning] is read as the commissioning section.
+    EXPECT_EQ(ImportCopy(folder / "isd860.dcf"),
+              "[Error] FileInfo: CreationDate: invalid data format\r\n"
+              "[Error] FileInfo: ModificationDate: invalid data format\r\n"
+              "[Error] DeviceComissioning: NodeId: underflow\r\n"
+              "[Error] DeviceComissioning: Baudrate: invalid data value\r\n");
+
+    StartAgain();
+    EXPECT_EQ(ImportCopy(folder / "eds-dcf-net_modular_device.dcf"),
+              "[Error] FileInfo: FileName: invalid data format\r\n"
+              "[Error] DeviceComissioning: NodeName: invalid data lenght\r\n"
+              "Unknown section skipped: [SupportedModules]\r\n"
+              "Unknown section skipped: [M1ModuleInfo]\r\n"
+              "Unknown section skipped: [M1FixedObjects]\r\n"
+              "Unknown section skipped: [M2ModuleInfo]\r\n"
+              "Unknown section skipped: [M2FixedObjects]\r\n"
+              "Unknown section skipped: [ConnectedModules]\r\n");
+    EdsDeviceComRecord com{};
+    ASSERT_EQ(file_->GetDeviceCom(com), S_OK);
+    EXPECT_EQ(com.NodeId, 3);
+    EXPECT_EQ(com.Baudrate, 125);
+
+    // A profile without file sections, with duplicates and comments after values.
+    StartAgain();
+    const std::string errors = ImportCopy(folder / "kacanopen_cia401_profile.eds");
+    EXPECT_EQ(errors.find("Section [1A03sub01] replaced by a later section of the same name\r\n"), 0u);
+    EXPECT_NE(errors.find("Section [642Asub02] replaced by a later section of the same name\r\n"), std::string::npos)
+        << errors;
+}
+
 }  // namespace
 }  // namespace vantor::test

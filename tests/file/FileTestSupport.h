@@ -18,8 +18,11 @@ namespace vantor::test {
 
 class FileStgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = files_.Compound();
+    void SetUp() override { StartAgain(); }
+
+    // A new, empty description in a compound file of its own.
+    void StartAgain() {
+        root_ = files_.Compound("document" + std::to_string(++documents_) + ".stg");
         file_ = CEdsFileStg::Create();
         ASSERT_TRUE(file_);
         ASSERT_EQ(file_->InitNew(root_), S_OK);
@@ -52,6 +55,7 @@ protected:
     }
 
     TempFiles files_;
+    int documents_ = 0;
     IStorage* root_ = nullptr;
     std::unique_ptr<CEdsFileStg> file_;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -73,6 +74,34 @@ TEST(TextFileReader, ALineOfTwoMegabytesIsOneLine) {
     EXPECT_EQ(lines[0].size(), 2u * 1024 * 1024 + 1);
     // Whole blocks from the file, never a block per piece of the line.
     EXPECT_LT(raw->requests.size(), 2 * text.size() / CTextFileReader::kBlockSize + 4);
+}
+
+// A source that reads on but cannot be sought, like a pipe.
+class PipeSource : public CStream {
+public:
+    explicit PipeSource(std::string data) : data_(std::move(data)) {}
+    int32_t Read(void* buffer, int32_t count) override {
+        const auto moved = std::min(static_cast<std::size_t>(count), data_.size() - position_);
+        std::memcpy(buffer, data_.data() + position_, moved);
+        position_ += moved;
+        return static_cast<int32_t>(moved);
+    }
+    int32_t Seek(int32_t, int32_t) override { return Fail(ERROR_INVALID_FUNCTION); }
+    int32_t GetSize() override { return Fail(ERROR_INVALID_FUNCTION); }
+
+private:
+    std::string data_;
+    std::size_t position_ = 0;
+};
+
+TEST(TextFileReader, ASourceWithoutSeekingIsReadInOnePass) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "Line" + std::to_string(i) + "=value\r\n";
+    CTextFileReader reader(std::make_unique<PipeSource>(text));
+    EXPECT_EQ(reader.GetSize(), 0);
+    const auto lines = Lines(reader);
+    ASSERT_EQ(lines.size(), 20000u);
+    EXPECT_EQ(lines[19999], "Line19999=value\r\n");
 }
 
 TEST(TextFileWriter, LineBreaksInsideATextBecomeBlanks) {

@@ -5,7 +5,10 @@
 // Semantics are those of a direct-mode compound file used by one process:
 // what is written is visible at once; the file on disk is brought up to date
 // on IStorage::Commit of the root and on the last Release of the root, by
-// replacing the old file atomically.
+// replacing the old file atomically. A commit that cannot write the file
+// returns the reason and leaves the old file as it was (STG_E_ACCESSDENIED
+// when the folder takes no new file); the last release, which cannot report,
+// then writes the file in place rather than drop the changes.
 #pragma once
 
 #include "vantor/platform/capi.h"
