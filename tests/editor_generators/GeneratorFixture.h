@@ -60,9 +60,10 @@ private:
         auto* box = qobject_cast<QMessageBox*>(widget);
         if (box) messages_.push_back(box->text());
         if (!steps_.empty()) {
-            Step step = std::move(steps_.front());
+            // Run after this poll returns: a step that opens a nested modal
+            // loop (a message box) is then answered by the next poll.
+            QTimer::singleShot(0, widget, [widget, step = std::move(steps_.front())] { step(*widget); });
             steps_.pop_front();
-            step(*widget);
             return;
         }
         if (box) {
