@@ -48,6 +48,7 @@ TDynChannelForm::TDynChannelForm()
     setWindowTitle(QStringLiteral("Dynamic Channel"));
     auto* page = new QVBoxLayout(Content());
     auto* kinds = new QFormLayout;
+    kinds->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     kinds->addRow(QStringLiteral("Datatype :"), cbxDatatype);
     kinds->addRow(QStringLiteral("Direction :"), cbxDirection);
     page->addLayout(kinds);

@@ -52,7 +52,8 @@ TNewEdsForm::TNewEdsForm(QWidget* parent)
     setWindowTitle(QStringLiteral("DS 301 Objects"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     MandList->setEnabled(false);
-    MandList->setFixedHeight(MandList->header()->sizeHint().height() + 3 * MandList->sizeHintForRow(0) + 12);
+    MandList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MandList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,6 +93,9 @@ int TNewEdsForm::Run() {
     FillListView(*OptList, kOptionalIndexes);
     for (int i = 0; i < MandList->topLevelItemCount(); ++i)
         MandList->topLevelItem(i)->setCheckState(kIndexColumn, Qt::Checked);
+    // Room for the header and every mandatory item.
+    MandList->setFixedHeight(MandList->header()->sizeHint().height() +
+                             MandList->topLevelItemCount() * MandList->sizeHintForRow(0) + 2 * MandList->frameWidth() + 2);
     OptList->setFocus();
     return exec();
 }
