@@ -61,13 +61,13 @@ TEST(SegmentFields, TheLastFieldInErrorIsNamed) {
     EXPECT_EQ(LastFailed(Input("", "0", "0")), "Low Limit");
     const SegmentParse parsed = ParseSegment(Input("A000", "A001", "508", "1F", "3"));
     ASSERT_TRUE(parsed.record);
-    EXPECT_EQ(parsed.record->Type, kReal32);
-    EXPECT_EQ(parsed.record->Dir, kAccessRww);
-    EXPECT_EQ(parsed.record->RangeStart, 0xA000);
-    EXPECT_EQ(parsed.record->RangeEnd, 0xA001);
-    EXPECT_EQ(parsed.record->PPOffset, 0x1Fu);
-    EXPECT_EQ(parsed.record->BitOffset, 3);
-    EXPECT_EQ(parsed.record->MaxCnt, 508u);
+    EXPECT_EQ(+parsed.record->Type, kReal32);
+    EXPECT_EQ(+parsed.record->Dir, kAccessRww);
+    EXPECT_EQ(+parsed.record->RangeStart, 0xA000);
+    EXPECT_EQ(+parsed.record->RangeEnd, 0xA001);
+    EXPECT_EQ(+parsed.record->PPOffset, 0x1Fu);
+    EXPECT_EQ(+parsed.record->BitOffset, 3);
+    EXPECT_EQ(+parsed.record->MaxCnt, 508u);
 }
 
 class DynSegmentTest : public DocumentTest {
@@ -121,12 +121,12 @@ TEST_F(DynSegmentTest, NewSegmentGetsTheGapNumberAndTheFieldsValues) {
         script);
     ASSERT_EQ(number, 3u);
     const EdsDynSegmentRecord stored = Segment(3);
-    EXPECT_EQ(stored.Type, kReal32);
-    EXPECT_EQ(stored.Dir, kAccessRww);
-    EXPECT_EQ(stored.RangeStart, 0xA080);
-    EXPECT_EQ(stored.RangeEnd, 0xA0BF);
-    EXPECT_EQ(stored.PPOffset, 0x10u);
-    EXPECT_EQ(stored.MaxCnt, 64u);
+    EXPECT_EQ(+stored.Type, kReal32);
+    EXPECT_EQ(+stored.Dir, kAccessRww);
+    EXPECT_EQ(+stored.RangeStart, 0xA080);
+    EXPECT_EQ(+stored.RangeEnd, 0xA0BF);
+    EXPECT_EQ(+stored.PPOffset, 0x10u);
+    EXPECT_EQ(+stored.MaxCnt, 64u);
     EXPECT_EQ(SegmentNodeText(stored.Type, stored.Dir), QStringLiteral("Float - rww"));
     RoundTrip("segments");
 }
@@ -166,7 +166,7 @@ TEST_F(DynSegmentTest, WithoutMaxCountSupportTheDialogDerivesIt) {
         },
         script);
     ASSERT_EQ(number, 1u);
-    EXPECT_EQ(Segment(1).MaxCnt, 1016u);
+    EXPECT_EQ(+Segment(1).MaxCnt, 1016u);
 }
 
 TEST_F(DynSegmentTest, ViewLoadsTheSegmentAndDerivesMaxCountWithoutMarkingTheForm) {
@@ -184,15 +184,15 @@ TEST_F(DynSegmentTest, ViewLoadsTheSegmentAndDerivesMaxCountWithoutMarkingTheFor
     EXPECT_FALSE(form.edtMaxCount->isEnabled());
     EXPECT_EQ(form.edtMaxCount->text(), QStringLiteral("508"));
     EXPECT_EQ(view.IsUnchanged(), 1u) << "viewing a segment never changes it";
-    EXPECT_EQ(Segment(2).MaxCnt, 9u);
+    EXPECT_EQ(+Segment(2).MaxCnt, 9u);
     EXPECT_EQ(view.CurrentNodeText(), QStringLiteral("Float - rww"));
 
     form.edtHighLimit->setText(QStringLiteral("12"));
     EXPECT_EQ(form.edtMaxCount->text(), QStringLiteral("762"));
     EXPECT_EQ(view.IsUnchanged(), 0u);
     ASSERT_EQ(view.WriteToStore(), 0u);
-    EXPECT_EQ(Segment(2).MaxCnt, 762u);
-    EXPECT_EQ(Segment(2).RangeEnd, 0x12);
+    EXPECT_EQ(+Segment(2).MaxCnt, 762u);
+    EXPECT_EQ(+Segment(2).RangeEnd, 0x12);
 
     SetMaxCountSupported(true);
     ASSERT_EQ(view.ReadFromStore(), 0u);
@@ -271,8 +271,8 @@ TEST_F(DynSegmentTest, LeavingASegmentWhoseRangeIsTooSmallIsRefused) {
     window.Tree().SelectNode(window.RootNode(QStringLiteral("File Info")));
     EdsDynSegmentRecord stored{};
     ASSERT_EQ(window.Document()->GetRecord(kKindDynSegment, 1, &stored), 0u);
-    EXPECT_EQ(stored.MaxCnt, 254u);
-    EXPECT_EQ(stored.Dir, kAccessRo);
+    EXPECT_EQ(+stored.MaxCnt, 254u);
+    EXPECT_EQ(+stored.Dir, kAccessRo);
     window.CloseDocument(false);
 }
 

@@ -36,13 +36,13 @@ TEST_F(NewDescriptionTest, NothingTickedGivesExactlyTheMandatoryObjects) {
     EXPECT_TRUE(GenerateWith({}).empty());
     EXPECT_EQ(Objects(), (std::vector<uint16_t>{0x1000, 0x1001, 0x1018}));
     EXPECT_EQ(Name(0x1000), "Device type");
-    EXPECT_EQ(Get(0x1000).ObjectType, kObjectVar);
-    EXPECT_EQ(Get(0x1000).DataType, kUnsigned32);
+    EXPECT_EQ(+Get(0x1000).ObjectType, kObjectVar);
+    EXPECT_EQ(+Get(0x1000).DataType, kUnsigned32);
     EXPECT_EQ(Default(0x1000, kMainEntry), "0");
-    EXPECT_EQ(Get(0x1000).Category, kCategoryMandatory);
+    EXPECT_EQ(+Get(0x1000).Category, kCategoryMandatory);
     const EdsObjectRecord identity = Get(0x1018);
-    EXPECT_EQ(identity.ObjectType, kObjectRecord);
-    EXPECT_EQ(identity.SubNumber, 4);
+    EXPECT_EQ(+identity.ObjectType, kObjectRecord);
+    EXPECT_EQ(+identity.SubNumber, 4);
     EXPECT_EQ(Name(0x1018, 0), "Number of supported entries");
     EXPECT_EQ(Default(0x1018, 0), "3");
     EXPECT_EQ(Name(0x1018, 3), "Revision number");
@@ -63,11 +63,11 @@ TEST_F(NewDescriptionTest, TickedObjectsAreCreatedInIndexOrderWithTheirSubIndexe
     EXPECT_EQ(dialog.CheckedOptional(), (std::vector<unsigned>{0x1003, 0x1281}));
     EXPECT_TRUE(dialog.Generate(*document).empty());
     EXPECT_EQ(Objects(), (std::vector<uint16_t>{0x1000, 0x1001, 0x1003, 0x1018, 0x1281}));
-    EXPECT_EQ(Get(0x1003).ObjectType, kObjectArray);
-    EXPECT_EQ(Get(0x1003).SubNumber, 3);
+    EXPECT_EQ(+Get(0x1003).ObjectType, kObjectArray);
+    EXPECT_EQ(+Get(0x1003).SubNumber, 3);
     EXPECT_EQ(Get(0x1003, 0).AccessType, kAccessRw);
     EXPECT_EQ(Name(0x1003, 2), "Standard error field");
-    EXPECT_EQ(Get(0x1281).SubNumber, 4);
+    EXPECT_EQ(+Get(0x1281).SubNumber, 4);
     EXPECT_EQ(Name(0x1281), "2. Client SDO parameter");
     EXPECT_EQ(Default(0x1281, 0), "3");
 }
@@ -80,7 +80,7 @@ TEST_F(NewDescriptionTest, EveryOptionalObjectIsCreatedAndTheExportImportsCleanl
     EXPECT_TRUE(GenerateWith(all).empty());
     EXPECT_EQ(Objects().size(), 25u);
     EXPECT_EQ(Default(0x1200, 1), "$NODEID+0x600");
-    EXPECT_EQ(Get(0x1008).AccessType, kAccessConst);
+    EXPECT_EQ(+Get(0x1008).AccessType, kAccessConst);
     EXPECT_EQ(Get(0x1010, 1).DataType, kUnsigned32);
     const auto reread = RoundTrip("all");
     std::vector<uint16_t> indexes;
@@ -121,7 +121,7 @@ TEST_F(NewDescriptionTest, IndexesWithoutAStandardTypeAreNotCreated) {
     dialog.Generate(*document);
     EXPECT_FALSE(dialog.DoCreateObj(0x1C00));
     EXPECT_TRUE(dialog.DoCreateObj(0x1017));
-    EXPECT_EQ(Get(0x1017).AccessType, kAccessRw);
+    EXPECT_EQ(+Get(0x1017).AccessType, kAccessRw);
     EXPECT_TRUE(script.Messages().empty());
 }
 

@@ -44,7 +44,7 @@ TEST_F(PdoGeneratorTest, PdosTakeTheFreePositionsAroundExistingOnes) {
     EXPECT_EQ(*created, (std::vector<unsigned>{0x1401, 0x1601, 0x1403, 0x1603}));
     EXPECT_EQ(Name(0x1401), "2. receive PDO parameter");
     EXPECT_EQ(Name(0x1603), "4. receive PDO mapping");
-    EXPECT_EQ(Get(0x1400).ObjectType, kObjectVar) << "an existing object is never replaced";
+    EXPECT_EQ(+Get(0x1400).ObjectType, kObjectVar) << "an existing object is never replaced";
     EXPECT_TRUE(script.Messages().empty());
 }
 
@@ -63,8 +63,8 @@ TEST_F(PdoGeneratorTest, CommunicationObjectFollowsTheOptions) {
     CPdoGenerator generator(*document);
     ASSERT_EQ(generator.ReadFreeMaps(), 0u);
     ASSERT_TRUE(generator.CreatePdo(0x1801, kPdoEventTimer, 2));
-    EXPECT_EQ(Get(0x1801).ObjectType, kObjectRecord);
-    EXPECT_EQ(Get(0x1801).Category, kCategoryOptional);
+    EXPECT_EQ(+Get(0x1801).ObjectType, kObjectRecord);
+    EXPECT_EQ(+Get(0x1801).Category, kCategoryOptional);
     EXPECT_EQ(Default(0x1801, 0), "5");
     EXPECT_EQ(Get(0x1801, 0).AccessType, kAccessRo);
     EXPECT_EQ(std::string(vantor::RecordText(Get(0x1801, 0).HighLimit)), "5");
@@ -90,12 +90,12 @@ TEST_F(PdoGeneratorTest, MappingObjectStartsWithNothingMapped) {
     CPdoGenerator generator(*document);
     ASSERT_EQ(generator.ReadFreeMaps(), 0u);
     ASSERT_TRUE(generator.CreatePdo(0x1800, kWritable, 0));
-    EXPECT_EQ(Get(0x1A00).SubNumber, 1);
+    EXPECT_EQ(+Get(0x1A00).SubNumber, 1);
     EXPECT_EQ(Default(0x1A00, 0), "0");
     EXPECT_EQ(std::string(vantor::RecordText(Get(0x1A00, 0).HighLimit)), "0");
 
     ASSERT_TRUE(generator.CreatePdo(0x1801, 0, 3));
-    EXPECT_EQ(Get(0x1A01).SubNumber, 4);
+    EXPECT_EQ(+Get(0x1A01).SubNumber, 4);
     EXPECT_EQ(Default(0x1A01, 0), "0");
     EXPECT_EQ(std::string(vantor::RecordText(Get(0x1A01, 0).HighLimit)), "3");
     EXPECT_EQ(Get(0x1A01, 0).AccessType, kAccessRo) << "without dynamic mapping";
