@@ -6,6 +6,7 @@
 #include "editor/ui/CopObjectForm.h"
 #include "editor/ui/CpyMainForm.h"
 #include "editor/ui/EdsMainForm.h"
+#include "editor/ui/GeneratorParts.h"
 #include "editor/ui/Messages.h"
 #include "editor/ui/NewMainForm.h"
 
@@ -31,9 +32,6 @@ bool StorePendingEdits(CCopObjectView& objects, unsigned source, QWidget& owner)
 }  // namespace
 
 void RegisterEditorParts(TEdsMainForm& window) {
-    // Each part registers itself here as it is added to the editor:
-    //   window.SetSegmentView(std::make_unique<CDynChannelView>(...));
-    // Until then segment nodes show no form and those commands do nothing.
     auto objectView = std::make_unique<CCopObjectView>();
     CCopObjectView* objects = objectView.get();
     window.SetObjectView(std::move(objectView));
@@ -44,6 +42,8 @@ void RegisterEditorParts(TEdsMainForm& window) {
         if (!StorePendingEdits(*objects, source, owner)) return std::nullopt;
         return RunCopyObjectDialog(owner, at, document, source);
     };
+    // New description, PDO generator, dynamic segments and the segment view.
+    RegisterGeneratorParts(window, dialogs);
     window.SetDialogs(std::move(dialogs));
 }
 
