@@ -204,6 +204,9 @@ TEST_F(MainWindowFlow, EditsOfTheThreeSectionsAreSavedAndReadBack) {
 }
 
 TEST_F(MainWindowFlow, ANewDocumentIsSavedThroughTheDialogEvenWithSave) {
+    // The save flow of an empty description: without the standard-objects
+    // dialog (tested with the generators), New starts one at once.
+    window->SetDialogs(MainDialogs{});
     window->MenuNewClick();
     ASSERT_NE(window->Document(), nullptr);
     EXPECT_EQ(window->windowTitle(), "Halvard - Nameless.eds");
