@@ -46,7 +46,7 @@ else
   echo "the editor has not been built yet; once it is, start it with"
   echo "  build/editor/ui/brenmoor $example"
 fi
-echo "and open $example (or $out/cdio8.dcf) with File > Open."
+echo "(the DCF opens the same way: $out/cdio8.dcf)"
 echo
 echo "outputs in $out/: check.txt, info.txt, cdio8.dcf"
 echo "the program: $vantor --help (manual page: man build/tools/vantor/vantor.1)"
