@@ -191,6 +191,8 @@ EdsResult CEdsStore::SetRecord(const GUID& kind, uint32_t key, const void* recor
 EdsResult CEdsStore::WriteRecord(const GUID& kind, uint32_t key, const void* record, bool adding) {
     if (!handle_) return ERROR_INVALID_HANDLE;
     const Kind which = KindOf(kind);
+    // The two reserved kinds and unknown kinds carry no record: callers get
+    // the defined "not implemented" answer, as the record-kind table fixes it.
     if (which == Kind::Reserved3 || which == Kind::Reserved5 || which == Kind::Other) return kNotImplemented;
     if (!record) return ERROR_INVALID_PARAMETER;
     switch (which) {

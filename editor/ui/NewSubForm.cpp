@@ -68,14 +68,7 @@ TNewSubForm::TNewSubForm(QWidget* owner) : QDialog(owner) {
     flags->addWidget(chkRefReadFlag);
     page->addWidget(grpSpecFlags);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btnOk = new QPushButton(QStringLiteral("&OK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"));
-    btnOk->setDefault(true);
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    page->addLayout(buttons);
+    page->addLayout(NewOkCancelRow(btnOk, btnCancel));
     connect(btnOk, &QPushButton::clicked, this, &TNewSubForm::accept);
     connect(btnCancel, &QPushButton::clicked, this, &TNewSubForm::reject);
     connect(cbxObjectType, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabling(); });

@@ -70,14 +70,7 @@ TObjectDialog::TObjectDialog(QWidget* owner, const QString& caption, CEdsStore& 
     }
     page->addWidget(grpElementDef);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btnOk = new QPushButton(QStringLiteral("&OK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"));
-    btnOk->setDefault(true);
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    page->addLayout(buttons);
+    page->addLayout(NewOkCancelRow(btnOk, btnCancel));
 
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,7 @@
 #include "editor/ui/ObjectDialogParts.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -83,6 +85,17 @@ void PrepareDialog(QDialog& dialog, const QString& caption) {
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint);
     dialog.setModal(true);
+}
+
+QHBoxLayout* NewOkCancelRow(QPushButton*& ok, QPushButton*& cancel) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    ok = new QPushButton(QStringLiteral("&OK"));
+    cancel = new QPushButton(QStringLiteral("&Cancel"));
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    return buttons;
 }
 
 }  // namespace brenmoor

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <array>
 #include <cstdint>
@@ -106,5 +108,8 @@ LabelledControl AddRow(QGridLayout& grid, const QString& caption, QWidget* contr
 
 // Sets up a modal dialog with a border and only a system menu.
 void PrepareDialog(QDialog& dialog, const QString& caption);
+
+// The dialog's button row: OK (the default button) and Cancel at the right.
+QHBoxLayout* NewOkCancelRow(QPushButton*& ok, QPushButton*& cancel);
 
 }  // namespace brenmoor
